@@ -1,0 +1,164 @@
+// The desktop: every service of the window system that the program uses, reached through one object.
+// Two implementations exist: RealDesktop (Qt widgets, sound devices, the user's shell) and
+// ScriptedDesktop (the same widgets offscreen, virtual time, answers and logs for tests).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class Form;
+
+// Message box styles and results, as numbered by the window system the program was designed for.
+namespace mb {
+inline constexpr int OKOnly = 0;
+inline constexpr int OKCancel = 1;
+inline constexpr int AbortRetryIgnore = 2;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int RetryCancel = 5;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+
+inline constexpr int OK = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Abort = 3;
+inline constexpr int Retry = 4;
+inline constexpr int Ignore = 5;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+
+// The buttons of a style, in the order they appear, as result codes.
+std::vector<int> buttonsOf(int style);
+// The icon part of a style: 0, Critical, Question, Exclamation or Information.
+int iconOf(int style);
+}  // namespace mb
+
+struct FileDialogRequest {
+  enum class Kind { Open, Save };
+  Kind kind = Kind::Open;
+  std::string title;
+  std::string filter;  // "desc|pattern|desc|pattern" as the program writes it
+  int filterIndex = 1;
+  int flags = 0;
+  std::string fileName;  // the name the dialog starts with
+  std::string initDir;
+};
+
+struct FileDialogAnswer {
+  std::string fileName;
+  int filterIndex = 1;
+};
+
+// One pair of a filter string: what the user reads and the patterns (";"-separated).
+struct FilterEntry {
+  std::string description;
+  std::string patterns;
+};
+// Splits "desc|pattern|desc|pattern|" into its pairs; a trailing "|" or blank is tolerated.
+std::vector<FilterEntry> parseFilter(const std::string& filter);
+
+// A window timer's clockwork. The Timer control owns one and decides when it runs.
+class TimerBackend {
+ public:
+  virtual ~TimerBackend() = default;
+  virtual void start(int intervalMs) = 0;  // (re)starts a full interval from now
+  virtual void stop() = 0;
+};
+
+// A media player's engine: one file at a time, played by address.
+class MediaBackend {
+ public:
+  virtual ~MediaBackend() = default;
+  virtual void open(const std::string& url) = 0;  // starts playing; "" stops and leaves nothing
+  virtual void close() = 0;                       // stops and forgets the file, reports no state
+  virtual void play() = 0;                        // plays the current file again from its start
+  virtual void setVolume(int volume) = 0;         // 0-100
+  std::function<void(int)> stateChanged;          // 1 stopped (also: at the end of a track), 3 playing
+};
+
+class Desktop {
+ public:
+  explicit Desktop(std::string programTitle);
+  virtual ~Desktop();
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+
+  const std::string& title() const { return title_; }
+
+  // The folder that holds the program file, without a trailing separator.
+  virtual std::string programFolder() const = 0;
+  // The program folder followed by a design path such as "\config\main.ini".
+  std::string programPath(std::string_view designPath) const;
+
+  // The program's help file; kept, shown by nothing.
+  void setHelpFile(std::string path) { helpFile_ = std::move(path); }
+  const std::string& helpFile() const { return helpFile_; }
+
+  // --- forms
+  void registerForm(Form& form);
+  Form* form(std::string_view name) const;
+  const std::vector<Form*>& forms() const { return forms_; }
+  Form* activeForm() const { return active_; }
+
+  // --- services
+  // Shows a message box; caption "" means the program title. Returns the result code.
+  int messageBox(const std::string& text, int style = 0, const std::string& caption = "");
+  // Open or save dialog; nullopt when the user cancels.
+  virtual std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) = 0;
+  // System sound: one channel, every call cuts what plays; "" or an unplayable file plays nothing.
+  virtual void playSound(const std::string& path) = 0;
+  virtual std::unique_ptr<MediaBackend> createMediaBackend() = 0;
+  virtual std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) = 0;
+  // Opens a document with the program the desktop associates with its type. No command line.
+  virtual bool openDocument(const std::string& path) = 0;
+  // Opens an absolute http or https address in the web browser; anything else is refused.
+  bool openWebAddress(const std::string& address);
+  // True when no other copy of the named program runs; the claim lasts as long as this desktop.
+  virtual bool claimSingleInstance(const std::string& name) = 0;
+  // Whole-window opacity 0-255.
+  virtual void applyOpacity(Form& form, int alpha);
+  // The screen a maximised window fills, in pixels.
+  virtual std::pair<int, int> screenSize() const = 0;
+  virtual bool realWindows() const = 0;
+
+  // --- running and ending
+  // Every event handler runs through dispatch: exceptions are caught and logged, and once the
+  // outermost event is handled the program ends if no window is left visible.
+  void dispatch(const std::function<void()>& handler);
+  // Ends the program at once: every window goes, no close handler runs.
+  void end();
+  bool ended() const { return ended_; }
+
+  // Called by forms.
+  void formShown(Form& form);
+  void formGone(Form& form);
+  void formActivatedByUser(Form& form);
+
+ protected:
+  virtual int showMessageBox(const std::string& text, int style, const std::string& caption) = 0;
+  virtual bool openAddress(const std::string& address) = 0;
+  virtual void quit() = 0;
+
+ private:
+  void activate(Form* form);
+  void endIfNoWindowLeft();
+
+  std::string title_;
+  std::string helpFile_;
+  std::vector<Form*> forms_;
+  std::vector<Form*> activation_;  // visible forms, most recently activated last
+  Form* active_ = nullptr;
+  int depth_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Files as the program addresses them: paths are UTF-8, may use '\' or '/' between names, and every
+// name is matched ignoring letter case against what exists on disk.
+namespace platform {
+
+// The native path (with '/') of the file or folder the given path names. Each name that exists is
+// spelled as on disk: an exact match wins, otherwise the first name that differs only in letter case.
+// Names that do not exist keep their given spelling, so a new file keeps the spelling of the folders
+// that exist.
+std::string resolvePath(const std::string& path);
+
+// True for an existing regular file (not a folder).
+bool fileExists(const std::string& path);
+
+// True for an existing folder.
+bool folderExists(const std::string& path);
+
+// The whole content of a file; nothing when it cannot be read (missing, a folder, no permission).
+std::optional<std::string> readFileBytes(const std::string& path);
+
+// Replaces the file's content with `bytes` through a temporary file in the same folder and a rename,
+// so a reader sees either the old or the new content. Fails for a missing folder and for an existing
+// file that is read-only (owner-write bit off), which is left as it was. A replaced file keeps its
+// permissions.
+bool writeFileAtomically(const std::string& path, const std::string& bytes);
+
+// Conversions between UTF-8 text and the GB18030 bytes stored in the configuration and report files.
+// GB18030 agrees with GBK on every GBK character and represents the rest of Unicode losslessly.
+std::string toGb18030(const std::string& utf8);
+std::string fromGb18030(const std::string& bytes);
+
+}  // namespace platform

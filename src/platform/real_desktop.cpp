@@ -1,0 +1,237 @@
+#include "platform/real_desktop.h"
+
+#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+#include "platform/files.h"
+#include "platform/qt_support.h"
+
+namespace platform {
+
+namespace {
+
+class QtTimerBackend : public TimerBackend {
+ public:
+  explicit QtTimerBackend(std::function<void()> fire) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, [f = std::move(fire)] { f(); });
+  }
+  void start(int intervalMs) override { timer_.start(intervalMs); }
+  void stop() override { timer_.stop(); }
+
+ private:
+  QTimer timer_;
+};
+
+// Addresses are file paths as the program stores them, or web addresses.
+QUrl mediaUrl(const std::string& address) {
+  const QString text = qs(address);
+  if (text.contains(QStringLiteral("://"))) return QUrl(text);
+  return QUrl::fromLocalFile(qs(resolvePath(address)));
+}
+
+class QtMediaBackend : public MediaBackend {
+ public:
+  QtMediaBackend() {
+    player_.setAudioOutput(&output_);
+    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_, [this](QMediaPlayer::MediaStatus s) {
+      if (s == QMediaPlayer::EndOfMedia) report(1);
+    });
+    QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_, [this](QMediaPlayer::PlaybackState s) {
+      if (s == QMediaPlayer::PlayingState) report(3);
+    });
+    QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_, [this](QMediaPlayer::Error, const QString& why) {
+      std::fprintf(stderr, "music: %s\n", why.toLocal8Bit().constData());
+      failed_ = true;
+    });
+  }
+  ~QtMediaBackend() override { close(); }
+
+  void open(const std::string& url) override {
+    if (url.empty()) {
+      close();
+      return;
+    }
+    failed_ = false;
+    player_.setSource(mediaUrl(url));
+    player_.play();
+  }
+  void close() override {
+    player_.stop();
+    player_.setSource(QUrl());
+  }
+  void play() override {
+    if (player_.source().isEmpty() || failed_) return;
+    player_.setPosition(0);
+    player_.play();
+  }
+  void setVolume(int volume) override {
+    output_.setVolume(QAudio::convertVolume(volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
+  }
+
+ private:
+  // Reported after the player's own signal has returned, so that a handler may play again.
+  void report(int state) {
+    QTimer::singleShot(0, &player_, [this, state] {
+      if (stateChanged) stateChanged(state);
+    });
+  }
+  QMediaPlayer player_;
+  QAudioOutput output_;
+  bool failed_ = false;
+};
+
+// "desc|pattern" pairs as the file dialog shows them. Patterns match ignoring letter case.
+QStringList nameFilters(const std::string& filter) {
+  QStringList out;
+  for (const FilterEntry& e : parseFilter(filter)) {
+    QStringList patterns;
+    for (const QString& p : qs(e.patterns).split(';', Qt::SkipEmptyParts)) {
+      QString folded;
+      for (QChar c : p.trimmed()) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+          folded += QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper());
+        else
+          folded += c;
+      }
+      patterns << folded;
+    }
+    out << QStringLiteral("%1 (%2)").arg(qs(e.description), patterns.join(' '));
+  }
+  return out;
+}
+
+}  // namespace
+
+struct RealDesktop::Impl {
+  QSoundEffect sound;
+  std::unique_ptr<QLockFile> lock;
+};
+
+RealDesktop::RealDesktop(std::string programTitle) : Desktop(std::move(programTitle)), d(std::make_unique<Impl>()) {}
+RealDesktop::~RealDesktop() = default;
+
+std::string RealDesktop::programFolder() const {
+  const QByteArray overridden = qgetenv("TALLAMO_PROGRAM_FOLDER");
+  if (!overridden.isEmpty()) return overridden.toStdString();
+  return ss(QCoreApplication::applicationDirPath());
+}
+
+std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest& request) {
+  QFileDialog dialog(nullptr, qs(request.title));
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AcceptSave
+                                                                     : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile
+                                                                   : QFileDialog::ExistingFile);
+  const QStringList filters = nameFilters(request.filter);
+  if (!filters.isEmpty()) {
+    dialog.setNameFilters(filters);
+    const int index = std::clamp(request.filterIndex, 1, static_cast<int>(filters.size()));
+    dialog.selectNameFilter(filters.at(index - 1));
+  }
+  if (!request.initDir.empty()) dialog.setDirectory(qs(resolvePath(request.initDir)));
+  if (!request.fileName.empty()) dialog.selectFile(qs(resolvePath(request.fileName)));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  FileDialogAnswer answer;
+  answer.fileName = ss(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+  answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  if (answer.filterIndex < 1) answer.filterIndex = request.filterIndex;
+  return answer;
+}
+
+void RealDesktop::playSound(const std::string& path) {
+  d->sound.stop();
+  if (path.empty() || !fileExists(path)) return;
+  d->sound.setSource(QUrl::fromLocalFile(qs(resolvePath(path))));
+  d->sound.play();
+}
+
+std::unique_ptr<MediaBackend> RealDesktop::createMediaBackend() { return std::make_unique<QtMediaBackend>(); }
+
+std::unique_ptr<TimerBackend> RealDesktop::createTimer(std::function<void()> fire) {
+  return std::make_unique<QtTimerBackend>(std::move(fire));
+}
+
+bool RealDesktop::openDocument(const std::string& path) {
+  if (!fileExists(path)) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(qs(resolvePath(path))));
+}
+
+bool RealDesktop::openAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(qs(address))); }
+
+bool RealDesktop::claimSingleInstance(const std::string& name) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  QDir().mkpath(folder);
+  d->lock = std::make_unique<QLockFile>(folder + '/' + qs(name) + QStringLiteral(".lock"));
+  d->lock->setStaleLockTime(0);  // a lock left by a crashed copy is stale as soon as its process is gone
+  return d->lock->tryLock(0);
+}
+
+std::pair<int, int> RealDesktop::screenSize() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {1024, 768};
+  return {screen->geometry().width(), screen->geometry().height()};
+}
+
+int RealDesktop::showMessageBox(const std::string& text, int style, const std::string& caption) {
+  QMessageBox box;
+  box.setWindowTitle(qs(caption));
+  box.setText(qs(text));
+  switch (mb::iconOf(style)) {
+    case mb::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case mb::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case mb::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case mb::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      box.setIcon(QMessageBox::NoIcon);
+  }
+  static const std::pair<int, const char*> kTexts[] = {{mb::OK, "确定"}, {mb::Cancel, "取消"},
+                                                       {mb::Abort, "中止"}, {mb::Retry, "重试"},
+                                                       {mb::Ignore, "忽略"}, {mb::Yes, "是(&Y)"},
+                                                       {mb::No, "否(&N)"}};
+  const std::vector<int> buttons = mb::buttonsOf(style);
+  std::vector<std::pair<QAbstractButton*, int>> made;
+  for (int code : buttons) {
+    const char* label = "确定";
+    for (const auto& [c, t] : kTexts)
+      if (c == code) label = t;
+    const auto role = code == mb::Cancel || code == mb::No ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+    made.emplace_back(box.addButton(QString::fromUtf8(label), role), code);
+  }
+  box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
+  box.exec();
+  for (const auto& [button, code] : made)
+    if (box.clickedButton() == button) return code;
+  // Closed with the close box or Escape: the cancelling answer, else the only one.
+  for (int code : buttons)
+    if (code == mb::Cancel || code == mb::No) return code;
+  return buttons.front();
+}
+
+void RealDesktop::quit() { QCoreApplication::exit(0); }
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+// The desktop of a real run: windows on the screen, the sound device, the user's shell.
+#pragma once
+
+#include <memory>
+
+#include "platform/desktop.h"
+
+namespace platform {
+
+class RealDesktop : public Desktop {
+ public:
+  explicit RealDesktop(std::string programTitle);
+  ~RealDesktop() override;
+
+  std::string programFolder() const override;
+  std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+  void playSound(const std::string& path) override;
+  std::unique_ptr<MediaBackend> createMediaBackend() override;
+  std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
+  bool openDocument(const std::string& path) override;
+  bool claimSingleInstance(const std::string& name) override;
+  std::pair<int, int> screenSize() const override;
+  bool realWindows() const override { return true; }
+
+ protected:
+  int showMessageBox(const std::string& text, int style, const std::string& caption) override;
+  bool openAddress(const std::string& address) override;
+  void quit() override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};
+
+}  // namespace platform

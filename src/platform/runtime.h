@@ -1,0 +1,30 @@
+// The process-wide part of the platform: the application object, fonts and styles.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace platform {
+
+class Runtime {
+ public:
+  Runtime(int& argc, char** argv);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+  // Runs the event loop until the program ends.
+  int exec();
+  // Stops the event loop.
+  static void quit();
+  static bool running();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> d;
+};
+
+// The installed font that draws a stored font name ("宋体" draws as a serif CJK font, and so on).
+std::string substituteFontFamily(const std::string& storedName);
+
+}  // namespace platform

@@ -1,0 +1,334 @@
+#include "platform/scripted_desktop.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLockFile>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+#include <QFileInfo>
+#include <QWindow>
+#include <algorithm>
+#include <limits>
+
+#include "platform/files.h"
+#include "platform/qt_support.h"
+
+namespace platform {
+
+struct LockHolder {
+  explicit LockHolder(const QString& path) : file(path) {}
+  QLockFile file;
+};
+
+// --- ScriptedMedia
+
+void ScriptedMedia::open(const std::string& url) {
+  log_.push_back("open " + url);
+  url_ = url;
+  playing_ = false;
+  if (url.empty()) return;
+  if (!fileExists(url)) {
+    log_.push_back("error " + url);  // cannot be opened: an error, not a stop
+    return;
+  }
+  playing_ = true;
+  if (stateChanged) stateChanged(3);
+}
+
+void ScriptedMedia::close() {
+  log_.push_back("close");
+  url_.clear();
+  playing_ = false;
+}
+
+void ScriptedMedia::play() {
+  log_.push_back("play");
+  if (url_.empty() || !fileExists(url_)) return;
+  playing_ = true;
+  if (stateChanged) stateChanged(3);
+}
+
+void ScriptedMedia::setVolume(int volume) {
+  log_.push_back("volume " + std::to_string(volume));
+  volume_ = volume;
+}
+
+bool ScriptedMedia::endTrack() {
+  if (!playing_) return false;
+  log_.push_back("end");
+  playing_ = false;
+  if (stateChanged) stateChanged(1);
+  return true;
+}
+
+// --- virtual time
+
+class ScriptedDesktop::Clockwork : public TimerBackend {
+ public:
+  Clockwork(ScriptedDesktop& desktop, std::function<void()> fire) : desktop_(desktop), fire_(std::move(fire)) {
+    desktop_.timers_.push_back(this);
+  }
+  ~Clockwork() override { std::erase(desktop_.timers_, this); }
+  void start(int intervalMs) override {
+    interval_ = intervalMs;
+    due_ = desktop_.now_ + intervalMs;
+    order_ = ++desktop_.sequence_;
+    active_ = true;
+  }
+  void stop() override { active_ = false; }
+
+  ScriptedDesktop& desktop_;
+  std::function<void()> fire_;
+  int interval_ = 0;
+  long long due_ = 0;
+  long long order_ = 0;
+  bool active_ = false;
+};
+
+ScriptedDesktop::ScriptedDesktop(std::string programTitle, std::string programFolder, std::string lockFolder)
+    : Desktop(std::move(programTitle)),
+      programFolder_(std::move(programFolder)),
+      lockFolder_(std::move(lockFolder)) {}
+
+ScriptedDesktop::~ScriptedDesktop() = default;
+
+void ScriptedDesktop::advance(long long ms) {
+  const long long target = now_ + ms;
+  while (!ended()) {
+    Clockwork* next = nullptr;
+    for (Clockwork* t : timers_)
+      if (t->active_ && t->due_ <= target &&
+          (!next || t->due_ < next->due_ || (t->due_ == next->due_ && t->order_ < next->order_)))
+        next = t;
+    if (!next) break;
+    now_ = next->due_;
+    next->due_ += std::max(1, next->interval_);
+    auto fire = next->fire_;  // the timer may be destroyed while it fires
+    fire();
+    user::settle();
+  }
+  if (now_ < target) now_ = target;
+}
+
+int ScriptedDesktop::runningTimers() const {
+  return static_cast<int>(std::count_if(timers_.begin(), timers_.end(), [](Clockwork* t) { return t->active_; }));
+}
+
+std::unique_ptr<TimerBackend> ScriptedDesktop::createTimer(std::function<void()> fire) {
+  return std::make_unique<Clockwork>(*this, std::move(fire));
+}
+
+// --- answered services
+
+int ScriptedDesktop::showMessageBox(const std::string& text, int style, const std::string& caption) {
+  const std::vector<int> buttons = mb::buttonsOf(style);
+  int answer = buttons.front();
+  if (!messageAnswers_.empty()) {
+    answer = messageAnswers_.front();
+    messageAnswers_.pop_front();
+  }
+  messages_.push_back({text, caption, style, answer});
+  return answer;
+}
+
+std::optional<FileDialogAnswer> ScriptedDesktop::fileDialog(const FileDialogRequest& request) {
+  fileDialogs_.push_back(request);
+  if (fileAnswers_.empty()) return std::nullopt;
+  auto answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  return answer;
+}
+
+void ScriptedDesktop::playSound(const std::string& path) { soundCalls_.push_back(path); }
+
+std::unique_ptr<MediaBackend> ScriptedDesktop::createMediaBackend() {
+  return std::make_unique<ScriptedMedia>(mediaLog_);
+}
+
+bool ScriptedDesktop::openDocument(const std::string& path) {
+  documents_.push_back(path);
+  return fileExists(path);
+}
+
+bool ScriptedDesktop::openAddress(const std::string& address) {
+  addresses_.push_back(address);
+  return true;
+}
+
+bool ScriptedDesktop::claimSingleInstance(const std::string& name) {
+  QDir().mkpath(qs(lockFolder_));
+  auto holder = std::make_unique<LockHolder>(qs(lockFolder_) + '/' + qs(name) + QStringLiteral(".lock"));
+  holder->file.setStaleLockTime(0);
+  if (!holder->file.tryLock(0)) return false;
+  locks_.push_back(std::move(holder));
+  return true;
+}
+
+void ScriptedDesktop::applyOpacity(Form& form, int alpha) {
+  opacities_.push_back({form.Name(), alpha});
+  Desktop::applyOpacity(form, alpha);
+}
+
+// --- the user's hands
+
+namespace user {
+
+namespace {
+
+bool usable(const Control& c) { return c.shownOnScreen() && c.Enabled() && c.widget() && c.widget()->isEnabled(); }
+
+void sendMouse(QWidget* target, QEvent::Type type, QPointF local, Qt::MouseButton button, Qt::MouseButtons buttons) {
+  const QPointF global = target->mapToGlobal(local);
+  QMouseEvent event(type, local, local, global, button, buttons, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &event);
+}
+
+// The widget under a point of the window, as the window system would find it.
+std::pair<QWidget*, QPointF> hit(Form& form, double x, double y) {
+  QWidget* window = form.widget();
+  const QPointF p(x / kTwipsPerPixel, y / kTwipsPerPixel);
+  QWidget* target = window->childAt(p.toPoint());
+  if (!target) target = window;
+  return {target, target->mapFrom(window, p)};
+}
+
+Qt::MouseButton qtButton(int button) {
+  return button == 2 ? Qt::RightButton : button == 4 ? Qt::MiddleButton : button == 1 ? Qt::LeftButton : Qt::NoButton;
+}
+
+int qtKey(int code) {
+  if (code >= 'A' && code <= 'Z') return Qt::Key_A + (code - 'A');
+  if (code >= '0' && code <= '9') return Qt::Key_0 + (code - '0');
+  if (code >= key::F1 && code < key::F1 + 24) return Qt::Key_F1 + (code - key::F1);
+  switch (code) {
+    case key::Left:
+      return Qt::Key_Left;
+    case key::Up:
+      return Qt::Key_Up;
+    case key::Right:
+      return Qt::Key_Right;
+    case key::Down:
+      return Qt::Key_Down;
+    case key::Return:
+      return Qt::Key_Return;
+    case key::Escape:
+      return Qt::Key_Escape;
+    case key::Space:
+      return Qt::Key_Space;
+    case key::Tab:
+      return Qt::Key_Tab;
+    case key::Back:
+      return Qt::Key_Backspace;
+    case key::Delete:
+      return Qt::Key_Delete;
+    default:
+      return Qt::Key_unknown;
+  }
+}
+
+}  // namespace
+
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+bool click(Control& control) {
+  if (!usable(control)) return false;
+  QWidget* w = control.widget();
+  const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+  sendMouse(w, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+  if (control.widget() == w) sendMouse(w, QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton);
+  settle();
+  return true;
+}
+
+bool doubleClick(Control& control) {
+  if (!usable(control)) return false;
+  QWidget* w = control.widget();
+  const QPointF centre(w->width() / 2.0, w->height() / 2.0);
+  sendMouse(w, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
+  settle();
+  return true;
+}
+
+bool movePointer(Form& form, double x, double y) {
+  if (!form.loaded() || !form.visible()) return false;
+  auto [target, local] = hit(form, x, y);
+  sendMouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
+  settle();
+  return true;
+}
+
+bool pressMouse(Form& form, double x, double y, int button) {
+  if (!form.loaded() || !form.visible()) return false;
+  auto [target, local] = hit(form, x, y);
+  QPointer<QWidget> guard(target);
+  sendMouse(target, QEvent::MouseButtonPress, local, qtButton(button), qtButton(button));
+  if (guard) sendMouse(target, QEvent::MouseButtonRelease, local, qtButton(button), Qt::NoButton);
+  settle();
+  return true;
+}
+
+bool pressKey(Form& form, int keyCode, int shift) {
+  if (!form.loaded() || !form.visible()) return false;
+  Qt::KeyboardModifiers modifiers;
+  if (shift & 1) modifiers |= Qt::ShiftModifier;
+  if (shift & 2) modifiers |= Qt::ControlModifier;
+  if (shift & 4) modifiers |= Qt::AltModifier;
+  QKeyEvent event(QEvent::KeyPress, qtKey(keyCode), modifiers);
+  // The window sees the key first and passes it on to its focused control.
+  QWidget* w = form.widget();
+  QObject* receiver = w->windowHandle() ? static_cast<QObject*>(w->windowHandle()) : w;
+  QCoreApplication::sendEvent(receiver, &event);
+  settle();
+  return true;
+}
+
+bool closeWindow(Form& form) {
+  if (!form.loaded()) return false;
+  QCloseEvent event;
+  QCoreApplication::sendEvent(form.widget(), &event);
+  settle();
+  return true;
+}
+
+bool clickArrow(ScrollBar& bar, int direction) {
+  if (!usable(bar)) return false;
+  bar.userStep(direction * bar.SmallChange());
+  settle();
+  return true;
+}
+
+bool clickPage(ScrollBar& bar, int direction) {
+  if (!usable(bar)) return false;
+  bar.userStep(direction * bar.LargeChange());
+  settle();
+  return true;
+}
+
+bool dragThumb(ScrollBar& bar, int value) {
+  if (!usable(bar)) return false;
+  bar.userDragged(std::clamp(value, std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max())));
+  settle();
+  return true;
+}
+
+bool screenshot(Form& form, const std::string& pngPath) {
+  if (!form.loaded()) return false;
+  QDir().mkpath(QFileInfo(qs(pngPath)).absolutePath());
+  return form.widget()->grab().save(qs(pngPath), "PNG");
+}
+
+std::uint32_t pixelAt(Form& form, double x, double y) {
+  if (!form.loaded()) return 0;
+  const QImage image = form.widget()->grab().toImage();
+  const QPoint p(toPixels(x), toPixels(y));
+  if (!image.rect().contains(p)) return 0;
+  return image.pixel(p) & 0xFFFFFFu;
+}
+
+}  // namespace user
+
+}  // namespace platform

@@ -1,0 +1,139 @@
+// The desktop of a scripted run: real widgets drawn offscreen, virtual time, and every outside
+// service answered from a script and written to a log. Tests drive it as a user would.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/desktop.h"
+
+namespace platform {
+
+struct MessageRecord {
+  std::string text;
+  std::string caption;
+  int style = 0;
+  int answer = 0;
+};
+
+struct OpacityRecord {
+  std::string form;
+  int alpha = 0;
+};
+
+// A media player that plays nothing but keeps a log.
+class ScriptedMedia : public MediaBackend {
+ public:
+  explicit ScriptedMedia(std::vector<std::string>& log) : log_(log) {}
+  void open(const std::string& url) override;
+  void close() override;
+  void play() override;
+  void setVolume(int volume) override;
+  // The track plays to its end: the player reports state 1.
+  bool endTrack();
+  const std::string& url() const { return url_; }
+  bool playing() const { return playing_; }
+  int volume() const { return volume_; }
+
+ private:
+  std::vector<std::string>& log_;
+  std::string url_;
+  bool playing_ = false;
+  int volume_ = 50;
+};
+
+class ScriptedDesktop : public Desktop {
+ public:
+  ScriptedDesktop(std::string programTitle, std::string programFolder, std::string lockFolder);
+  ~ScriptedDesktop() override;
+
+  std::string programFolder() const override { return programFolder_; }
+  std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+  void playSound(const std::string& path) override;
+  std::unique_ptr<MediaBackend> createMediaBackend() override;
+  std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
+  bool openDocument(const std::string& path) override;
+  bool claimSingleInstance(const std::string& name) override;
+  void applyOpacity(Form& form, int alpha) override;
+  std::pair<int, int> screenSize() const override { return screen_; }
+  bool realWindows() const override { return false; }
+
+  // --- the script
+  void setScreenSize(int widthPx, int heightPx) { screen_ = {widthPx, heightPx}; }
+  // Virtual time: timers due within the next ms milliseconds fire in order of their due time, and
+  // timers due at one instant in the order they were switched on.
+  void advance(long long ms);
+  long long now() const { return now_; }
+  void answerMessage(int result) { messageAnswers_.push_back(result); }
+  void answerFileDialog(std::string fileName, int filterIndex = 1) {
+    fileAnswers_.push_back(FileDialogAnswer{std::move(fileName), filterIndex});
+  }
+  void cancelFileDialog() { fileAnswers_.push_back(std::nullopt); }
+
+  // --- the logs
+  const std::vector<MessageRecord>& messages() const { return messages_; }
+  const std::vector<FileDialogRequest>& fileDialogs() const { return fileDialogs_; }
+  const std::vector<std::string>& soundCalls() const { return soundCalls_; }
+  const std::vector<std::string>& mediaLog() const { return mediaLog_; }
+  const std::vector<std::string>& openedDocuments() const { return documents_; }
+  const std::vector<std::string>& openedAddresses() const { return addresses_; }
+  const std::vector<OpacityRecord>& opacities() const { return opacities_; }
+  int runningTimers() const;
+
+ protected:
+  int showMessageBox(const std::string& text, int style, const std::string& caption) override;
+  bool openAddress(const std::string& address) override;
+  void quit() override {}
+
+ private:
+  class Clockwork;
+  friend class Clockwork;
+  std::string programFolder_;
+  std::string lockFolder_;
+  std::pair<int, int> screen_{1920, 1080};
+  long long now_ = 0;
+  long long sequence_ = 0;
+  std::vector<Clockwork*> timers_;
+  std::deque<int> messageAnswers_;
+  std::deque<std::optional<FileDialogAnswer>> fileAnswers_;
+  std::vector<MessageRecord> messages_;
+  std::vector<FileDialogRequest> fileDialogs_;
+  std::vector<std::string> soundCalls_;
+  std::vector<std::string> mediaLog_;
+  std::vector<std::string> documents_;
+  std::vector<std::string> addresses_;
+  std::vector<OpacityRecord> opacities_;
+  std::vector<std::unique_ptr<struct LockHolder>> locks_;
+};
+
+// A user's hands on the scripted desktop. Each returns false when the user could not do it (the
+// control is hidden, disabled or its window is not shown).
+namespace user {
+bool click(Control& control);
+bool doubleClick(Control& control);
+// The pointer moves to a point of the window (twips from its inner top left); the control that
+// lies under it there, or the bare window, gets the movement.
+bool movePointer(Form& form, double x, double y);
+// A mouse button (1 left, 2 right, 4 middle) pressed and released at a point of the window.
+bool pressMouse(Form& form, double x, double y, int button);
+// A key, by its key code, pressed while the window has the focus (and its focused control).
+bool pressKey(Form& form, int keyCode, int shift = 0);
+// The close box of the window's frame.
+bool closeWindow(Form& form);
+// Scroll bar: an arrow click (+1 toward Max, -1 toward Min), a page click, a drag released at value.
+bool clickArrow(ScrollBar& bar, int direction);
+bool clickPage(ScrollBar& bar, int direction);
+bool dragThumb(ScrollBar& bar, int value);
+// The window drawn as the user sees it, saved as PNG.
+bool screenshot(Form& form, const std::string& pngPath);
+// The colour (0xRRGGBB) of one pixel of the window as drawn, at twips from its inner top left.
+std::uint32_t pixelAt(Form& form, double x, double y);
+// Lets the platform finish work it put off (windows closed in an event are destroyed afterwards).
+void settle();
+}  // namespace user
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine for Tallamo, builds it, then runs the program or the tests.
+#   tools/dev.sh run    build and start Tallamo with its default data
+#   tools/dev.sh test   build and run every test
+# Safe to run again; works as root or as a user with sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+what=${1:-run}
+
+packages=(
+  cmake g++ make git
+  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  fonts-noto-cjk fonts-arphic-ukai
+  libgtest-dev xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+
+case "$what" in
+  run)
+    exec build/bin/tallamo
+    ;;
+  test)
+    cd build
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "usage: tools/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
