@@ -114,10 +114,12 @@ lines_tile() {
     "$tmp/tile.png"
 }
 
-# left_mask W H CLEAR: white mask that is black over the left CLEAR pixels and
-# ramps up softly after them (keeps the button column of a screen calm).
+# left_mask W H CLEAR: an alpha mask, clear over the left CLEAR pixels and
+# ramping up softly after them, to keep the button column of a screen calm.
+# Used with "-compose dst-in -composite" on a layer above it.
 left_mask() {
-  "$IM" -size "$1x$2" xc:black -fill white -draw "rectangle $(($3 + 80)),0 $1,$2" -blur 0x60 "$tmp/mask.png"
+  "$IM" -size "$1x$2" xc:black -fill white -draw "rectangle $(($3 + 80)),0 $1,$2" -blur 0x60 \
+    -alpha copy "$tmp/mask.png"
 }
 
 # ---------------------------------------------------------------------------
@@ -173,12 +175,12 @@ left_mask $W $H 200
   \( -size ${W}x${H} tile:"$tmp/tile.png" \
      \( -size ${W}x${H} xc:none -fill 'rgba(140,185,255,0.07)' -draw "$(scatter 7 28 300 1900 0 1000 30 150)" -blur 0x6 \) \
      -compose over -composite \
-     "$tmp/mask.png" -compose copy-opacity -composite \) -compose over -composite \
+     "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
   -fill 'rgba(0,0,0,0.25)' -draw "rectangle 0,0 200,$H" \
   -font "$SERIF_BOLD" -pointsize 150 -kerning 60 -gravity center \
   -fill 'rgba(0,0,0,0.45)' -annotate +106-114 '辩论赛' \
   -fill '#f3d98e' -annotate +100-120 '辩论赛' \
-  -stroke 'rgba(243,217,142,0.7)' -strokewidth 2 -draw "line 700,650 1300,650" -stroke none \
+  -stroke 'rgba(243,217,142,0.7)' -strokewidth 2 -draw "line 760,592 1360,592" -stroke none \
   -font "$SANS" -pointsize 34 -kerning 14 -fill '#b9c9e6' -annotate +100+110 'DEBATE COMPETITION' \
   "$tmp/main.miff"
 jpeg "$tmp/main.miff" "$data/background/main.jpg"
@@ -264,7 +266,7 @@ extra_stage() {  # extra_stage TOP BOTTOM GLOW TITLE SUBTITLE SEED OUT
     \( -size 2000x1600 radial-gradient:"$3"-black \) -geometry -40-500 -compose screen -composite \
     \( -size ${W}x${H} tile:"$tmp/tile.png" \
        \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.06)' -draw "$(scatter "$6" 24 200 1920 0 1080 30 140)" -blur 0x7 \) \
-       -compose over -composite "$tmp/mask.png" -compose copy-opacity -composite \) -compose over -composite \
+       -compose over -composite "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
     -font "$SERIF_BOLD" -pointsize 120 -kerning 36 -gravity north \
     -fill 'rgba(0,0,0,0.45)' -annotate +106+126 "$4" -fill '#f7e2a6' -annotate +100+120 "$4" \
     -font "$SANS" -pointsize 34 -kerning 14 -fill '#d8e4f0' -annotate +100+300 "$5" \
@@ -280,7 +282,7 @@ left_mask $W $H 200
   \( -size 2200x1800 radial-gradient:'#c8343f'-black \) -geometry -60-700 -compose screen -composite \
   \( \( -size ${W}x${H} xc:none -fill 'rgba(255,214,120,0.09)' -draw "$(rays 1060 -120 40 2600 1.8)" -blur 0x4 \
         -fill 'rgba(255,214,120,0.85)' -draw "$(confetti 51 90 260 1900 0 1080 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \) \
-     "$tmp/mask.png" -compose copy-opacity -composite \) -compose over -composite \
+     "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
   -font "$SERIF_BOLD" -pointsize 170 -kerning 50 -gravity center \
   -fill 'rgba(0,0,0,0.45)' -annotate +108-92 '颁奖典礼' -fill '#ffd866' -annotate +100-100 '颁奖典礼' \
   -stroke 'rgba(255,216,102,0.8)' -strokewidth 3 -draw 'line 660,600 1460,600' -stroke none \

@@ -55,7 +55,7 @@ class Track:
                 break
             buffer[index] += value
 
-    def write(self, path, peak=0.89):
+    def write(self, path, peak=0.6):
         top = max(1e-9, max(abs(v) for v in self.samples))
         scale = peak / top
         frames = bytearray()

@@ -301,12 +301,17 @@ void Form::Show() {
   shownOnce_ = true;
   const int before[2] = {clientWidth_, clientHeight_};
   if (desktop_.realWindows()) {
-    if (windowState_ == 2)
+    const auto [sw, sh] = desktop_.screenSize();
+    if (windowState_ == 2) {
+      // Sized to the screen first, so that it fills the screen also where no window manager runs.
+      widget_->setGeometry(0, 0, sw, sh);
       borderStyle_ == 0 ? widget_->showFullScreen() : widget_->showMaximized();
-    else if (windowState_ == 1)
+    } else if (windowState_ == 1) {
       widget_->showMinimized();
-    else
+    } else {
+      if (first) widget_->move(std::max(0, (sw - widget_->width()) / 2), std::max(0, (sh - widget_->height()) / 2));
       widget_->show();
+    }
   } else {
     widget_->show();
     if (windowState_ == 2) {
@@ -385,8 +390,11 @@ void Form::setWindowState(int state) {
   windowState_ = state;
   if (!widget_ || !visible_) return;
   if (desktop_.realWindows()) {
-    if (state == 2)
+    if (state == 2) {
+      const auto [sw, sh] = desktop_.screenSize();
+      widget_->setGeometry(0, 0, sw, sh);
       borderStyle_ == 0 ? widget_->showFullScreen() : widget_->showMaximized();
+    }
     else if (state == 1)
       widget_->showMinimized();
     else

@@ -286,6 +286,12 @@ bool pressKey(Form& form, int keyCode, int shift) {
   return true;
 }
 
+bool focus(Control& control) {
+  if (!usable(control)) return false;
+  control.widget()->setFocus(Qt::TabFocusReason);
+  return control.widget()->hasFocus() || control.form().widget()->focusWidget() == control.widget();
+}
+
 bool closeWindow(Form& form) {
   if (!form.loaded()) return false;
   QCloseEvent event;

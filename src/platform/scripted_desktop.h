@@ -122,6 +122,8 @@ bool movePointer(Form& form, double x, double y);
 bool pressMouse(Form& form, double x, double y, int button);
 // A key, by its key code, pressed while the window has the focus (and its focused control).
 bool pressKey(Form& form, int keyCode, int shift = 0);
+// The control takes the keyboard focus, as after a Tab to it.
+bool focus(Control& control);
 // The close box of the window's frame.
 bool closeWindow(Form& form);
 // Scroll bar: an arrow click (+1 toward Max, -1 toward Min), a page click, a drag released at value.
