@@ -107,11 +107,11 @@ for i in range(count):
 EOF
 }
 
-# lines TILE COLOUR: a tile of one diagonal hairline, for faint stripes.
-lines_tile() {
-  "$IM" -size "$1x$1" xc:none -stroke "$2" -strokewidth 2 \
-    -draw "line 0,$1 $1,0" -draw "line -1,1 1,-1" -draw "line $(($1 - 1)),$(($1 + 1)) $(($1 + 1)),$(($1 - 1))" \
-    "$tmp/tile.png"
+# stripes W H SPACING COLOUR: a layer of thin diagonal lines, for a faint
+# texture ("$tmp/stripes.png").
+stripes() {
+  "$IM" -size "$1x$2" xc:none -fill none -stroke "$4" -strokewidth 2 -draw "$("$PYTHON" -c "
+for k in range(-$2, $1 + $3, $3): print(f'line {k},$2 {k + $2},0')")" "$tmp/stripes.png"
 }
 
 # left_mask W H CLEAR: an alpha mask, clear over the left CLEAR pixels and
@@ -168,19 +168,19 @@ mkdir -p "$data/background" "$data/Theme" "$data/helpimg" "$data/element"
 
 # Console background: calm night blue, light stripes and soft lights that keep
 # away from the button column on the left, a generic title in the middle.
-lines_tile 36 'rgba(255,255,255,0.045)'
+stripes $W $H 36 'rgba(255,255,255,0.045)'
 left_mask $W $H 200
 "$IM" -size ${W}x${H} gradient:'#123266'-'#06122b' \
   \( -size 1800x1800 radial-gradient:'#1d4a8c'-black \) -geometry +500-500 -compose screen -composite \
-  \( -size ${W}x${H} tile:"$tmp/tile.png" \
+  \( "$tmp/stripes.png" \
      \( -size ${W}x${H} xc:none -fill 'rgba(140,185,255,0.07)' -draw "$(scatter 7 28 300 1900 0 1000 30 150)" -blur 0x6 \) \
      -compose over -composite \
      "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
-  -fill 'rgba(0,0,0,0.25)' -draw "rectangle 0,0 200,$H" \
+  \( -size 360x$H -define gradient:direction=east gradient:'rgba(0,0,0,0.4)'-'rgba(0,0,0,0)' \) -geometry +0+0 -composite \
   -font "$SERIF_BOLD" -pointsize 150 -kerning 60 -gravity center \
   -fill 'rgba(0,0,0,0.45)' -annotate +106-114 '辩论赛' \
   -fill '#f3d98e' -annotate +100-120 '辩论赛' \
-  -stroke 'rgba(243,217,142,0.7)' -strokewidth 2 -draw "line 760,592 1360,592" -stroke none \
+  -fill none -stroke 'rgba(243,217,142,0.7)' -strokewidth 2 -draw "line 760,592 1360,592" -stroke none \
   -font "$SANS" -pointsize 34 -kerning 14 -fill '#b9c9e6' -annotate +100+110 'DEBATE COMPETITION' \
   "$tmp/main.miff"
 jpeg "$tmp/main.miff" "$data/background/main.jpg"
@@ -203,13 +203,13 @@ jpeg "$tmp/splash.miff" "$data/background/splash.jpg"
 # with the side named at the top; light ones for the screens whose fixed
 # labels are black (two clocks; question and answer).
 side_stage() {  # side_stage TOP BOTTOM GLOW WORD SEED OUT
-  lines_tile 40 'rgba(255,255,255,0.035)'
+  stripes $W $H 40 'rgba(255,255,255,0.035)'
   "$IM" -size ${W}x${H} gradient:"$1"-"$2" \
     \( -size 2200x1400 radial-gradient:"$3"-black \) -geometry -140-420 -compose screen -composite \
-    \( -size ${W}x${H} tile:"$tmp/tile.png" \) -compose over -composite \
+    "$tmp/stripes.png" -compose over -composite \
     \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.05)' -draw "$(scatter "$5" 18 0 1920 0 980 40 160)" -blur 0x8 \) -composite \
     -fill 'rgba(0,0,0,0.22)' -draw "rectangle 0,1015 $W,$H" \
-    -stroke 'rgba(255,255,255,0.35)' -strokewidth 2 -draw 'line 620,150 840,150' -draw 'line 1080,150 1300,150' -stroke none \
+    -fill none -stroke 'rgba(255,255,255,0.35)' -strokewidth 2 -draw 'line 620,150 840,150' -draw 'line 1080,150 1300,150' -stroke none \
     -font "$SERIF_BOLD" -pointsize 84 -kerning 30 -gravity north -fill 'rgba(255,255,255,0.55)' -annotate +0+92 "$4" \
     "$tmp/stage.miff"
   jpeg "$tmp/stage.miff" "$data/background/$6"
@@ -248,7 +248,7 @@ transition() {  # transition TOP BOTTOM GLOW TITLE SUBTITLE SEED OUT
     \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.06)' -draw "$(scatter "$6" 22 0 1920 0 900 20 110)" -blur 0x6 \) -composite \
     -font "$SERIF_BOLD" -pointsize 230 -kerning 40 -gravity center \
     -fill 'rgba(0,0,0,0.5)' -annotate +8-42 "$4" -fill '#f6d67a' -annotate +0-50 "$4" \
-    -stroke 'rgba(246,214,122,0.8)' -strokewidth 3 -draw 'line 520,700 1400,700' -stroke none \
+    -fill none -stroke 'rgba(246,214,122,0.8)' -strokewidth 3 -draw 'line 520,700 1400,700' -stroke none \
     -fill '#f6d67a' -draw 'polygon 960,688 972,700 960,712 948,700' \
     -font "$SANS" -pointsize 44 -kerning 18 -fill '#e6ecf8' -annotate +0+230 "$5" \
     "$tmp/transition.miff"
@@ -260,11 +260,11 @@ transition '#5a1640' '#1c0618' '#8a2a5e' '自由辩论' 'FREE DEBATE' 32 transit
 # Extra-stage screens: the title at the top, the left edge calm for the
 # return button, the middle open for the clock.
 extra_stage() {  # extra_stage TOP BOTTOM GLOW TITLE SUBTITLE SEED OUT
-  lines_tile 44 'rgba(255,255,255,0.04)'
+  stripes $W $H 44 'rgba(255,255,255,0.04)'
   left_mask $W $H 180
   "$IM" -size ${W}x${H} gradient:"$1"-"$2" \
     \( -size 2000x1600 radial-gradient:"$3"-black \) -geometry -40-500 -compose screen -composite \
-    \( -size ${W}x${H} tile:"$tmp/tile.png" \
+    \( "$tmp/stripes.png" \
        \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.06)' -draw "$(scatter "$6" 24 200 1920 0 1080 30 140)" -blur 0x7 \) \
        -compose over -composite "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
     -font "$SERIF_BOLD" -pointsize 120 -kerning 36 -gravity north \
@@ -285,7 +285,7 @@ left_mask $W $H 200
      "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
   -font "$SERIF_BOLD" -pointsize 170 -kerning 50 -gravity center \
   -fill 'rgba(0,0,0,0.45)' -annotate +108-92 '颁奖典礼' -fill '#ffd866' -annotate +100-100 '颁奖典礼' \
-  -stroke 'rgba(255,216,102,0.8)' -strokewidth 3 -draw 'line 660,600 1460,600' -stroke none \
+  -fill none -stroke 'rgba(255,216,102,0.8)' -strokewidth 3 -draw 'line 660,600 1460,600' -stroke none \
   -font "$SANS" -pointsize 40 -kerning 18 -fill '#ffe9c4' -annotate +100+130 'AWARDS CEREMONY' \
   "$tmp/cite.miff"
 jpeg "$tmp/cite.miff" "$data/background/cite.jpg"
@@ -322,8 +322,8 @@ theme() {  # theme TOP BOTTOM MOTIF_COLOUR SEED OUT
 }
 theme '#e8f2fc' '#c9def4' 'rgba(255,255,255,0.55)' 81 Theme1.jpg   # clear sky
 theme '#eef7ec' '#d2e9cf' 'rgba(255,255,255,0.5)' 82 Theme2.jpg    # bamboo green
-lines_tile 24 'rgba(150,120,80,0.05)'
-"$IM" -size ${TW}x${TH} gradient:'#fbf6ea'-'#efe3c8' \( -size ${TW}x${TH} tile:"$tmp/tile.png" \) -compose over -composite \
+stripes $TW $TH 24 'rgba(150,120,80,0.05)'
+"$IM" -size ${TW}x${TH} gradient:'#fbf6ea'-'#efe3c8' "$tmp/stripes.png" -compose over -composite \
   -seed 83 -attenuate 0.15 +noise gaussian -fill 'rgba(255,255,255,0.35)' -draw "rectangle 0,$((TH - 44)) $TW,$TH" \
   "$tmp/theme.miff"
 jpeg "$tmp/theme.miff" "$data/Theme/Theme3.jpg"                   # rice paper
@@ -331,7 +331,7 @@ theme '#f1eef8' '#dcd5ec' 'rgba(255,255,255,0.5)' 84 Theme4.jpg    # lavender du
 
 # Background of the timed-stage editor page: a light, quiet grid.
 "$IM" -size ${TW}x${TH} gradient:'#f5f7fa'-'#e4e9f0' \
-  -stroke 'rgba(60,90,140,0.06)' -strokewidth 1 \
+  -fill none -stroke 'rgba(60,90,140,0.06)' -strokewidth 1 \
   -draw "$("$PYTHON" -c "
 for x in range(0, $TW, 20): print(f'line {x},0 {x},$TH')
 for y in range(0, $TH, 20): print(f'line 0,{y} $TW,{y}')")" \

@@ -4,6 +4,8 @@
 
 namespace tallamo {
 
-Program::Program(platform::Desktop& desktop) : form1(desktop), form4(desktop) { common::ForgetLayoutScale(); }
+Program::Program(platform::Desktop& desktop) : form1(desktop), form4(desktop) {
+  common::ForgetLayoutScale();
+}
 
 }  // namespace tallamo

@@ -14,10 +14,16 @@ int scaleHeight = 0;
 constexpr const char* kGap = "   ";
 }  // namespace
 
-int LayoutScaleWidth() { return scaleWidth; }
-int LayoutScaleHeight() { return scaleHeight; }
+int LayoutScaleWidth() {
+  return scaleWidth;
+}
+int LayoutScaleHeight() {
+  return scaleHeight;
+}
 
-void ForgetLayoutScale() { scaleWidth = scaleHeight = 0; }
+void ForgetLayoutScale() {
+  scaleWidth = scaleHeight = 0;
+}
 
 std::string LayoutTag(int left, int top, int width, int height) {
   std::string tag;
@@ -54,6 +60,8 @@ void RescaleLayout(platform::Form& form) {
   }
 }
 
-void SetWindowAlpha(platform::Form& form, int alpha) { form.desktop().applyOpacity(form, alpha); }
+void SetWindowAlpha(platform::Form& form, int alpha) {
+  form.desktop().applyOpacity(form, alpha);
+}
 
 }  // namespace common

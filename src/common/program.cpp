@@ -3,7 +3,8 @@
 namespace common {
 
 std::string VersionText() {
-  return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+  return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+         std::to_string(kVersionRevision);
 }
 
 }  // namespace common

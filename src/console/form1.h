@@ -11,9 +11,9 @@ class Form1 : public platform::Form {
  public:
   explicit Form1(platform::Desktop& desktop);
 
-  std::int16_t Alpha = 0;   // opacity now, 0 invisible to 255 opaque
-  bool FadingIn = false;    // false while fading out
-  bool FadeDone = false;    // the fade-out has reached 0: only now may the window close
+  std::int16_t Alpha = 0;  // opacity now, 0 invisible to 255 opaque
+  bool FadingIn = false;   // false while fading out
+  bool FadeDone = false;   // the fade-out has reached 0: only now may the window close
   std::int16_t HoldTicks = 0;
 
   platform::Image Image1{*this, "Image1"};

@@ -17,8 +17,12 @@ namespace platform {
 
 namespace {
 
-bool validFontName(const std::string& name) { return !name.empty(); }
-bool validFontSize(double points) { return std::isfinite(points) && points > 0 && points <= 2160; }
+bool validFontName(const std::string& name) {
+  return !name.empty();
+}
+bool validFontSize(double points) {
+  return std::isfinite(points) && points > 0 && points <= 2160;
+}
 
 // Pointer events of a light control (label, image) go to the control that lies under the pointer.
 template <class Base>
@@ -54,7 +58,8 @@ class PointerWidget : public Base, public Peer {
     send([=](Control& c) {
       if (c.MouseUp) c.MouseUp(b, s, toTwips(p.x()), toTwips(p.y()));
     });
-    if (inside && b == 1) send([](Control& c) {
+    if (inside && b == 1)
+      send([](Control& c) {
         if (c.Click) c.Click();
       });
   }
@@ -170,7 +175,9 @@ void Label::applyLook() {
   palette.setColor(QPalette::Window, toQColor(backColor_));
   w->setPalette(palette);
   w->setAutoFillBackground(backStyle_ == 1);
-  const Qt::Alignment h = alignment_ == 1 ? Qt::AlignRight : alignment_ == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+  const Qt::Alignment h = alignment_ == 1   ? Qt::AlignRight
+                          : alignment_ == 2 ? Qt::AlignHCenter
+                                            : Qt::AlignLeft;
   w->setAlignment(h | Qt::AlignTop);
 }
 
@@ -282,7 +289,9 @@ void Frame::resetDesign() {
   caption_.clear();
 }
 
-QWidget* Frame::createWidget(QWidget* parent) { return new FrameWidget(*this, parent); }
+QWidget* Frame::createWidget(QWidget* parent) {
+  return new FrameWidget(*this, parent);
+}
 
 void Frame::attach(QWidget* parent) {
   Control::attach(parent);
@@ -302,7 +311,9 @@ void Image::resetDesign() {
   stretch_ = false;
 }
 
-QWidget* Image::createWidget(QWidget* parent) { return new ImageWidget(*this, parent); }
+QWidget* Image::createWidget(QWidget* parent) {
+  return new ImageWidget(*this, parent);
+}
 
 void Image::attach(QWidget* parent) {
   Control::attach(parent);
@@ -393,7 +404,9 @@ void ScrollBar::userStep(int delta) {
   setValue(target);
 }
 
-void ScrollBar::userDragged(int value) { setValue(value); }
+void ScrollBar::userDragged(int value) {
+  setValue(value);
+}
 
 // --- Timer
 
@@ -453,7 +466,9 @@ void Line::resetDesign() {
   borderColor_ = colour::WindowText;
 }
 
-QWidget* Line::createWidget(QWidget* parent) { return new LineWidget(*this, parent); }
+QWidget* Line::createWidget(QWidget* parent) {
+  return new LineWidget(*this, parent);
+}
 
 void Line::attach(QWidget* parent) {
   Control::attach(parent);
@@ -495,8 +510,12 @@ void CommonDialog::resetDesign() {
   CancelError = false;
 }
 
-bool CommonDialog::ShowOpen() { return show(FileDialogRequest::Kind::Open); }
-bool CommonDialog::ShowSave() { return show(FileDialogRequest::Kind::Save); }
+bool CommonDialog::ShowOpen() {
+  return show(FileDialogRequest::Kind::Open);
+}
+bool CommonDialog::ShowSave() {
+  return show(FileDialogRequest::Kind::Save);
+}
 
 bool CommonDialog::show(FileDialogRequest::Kind kind) {
   FileDialogRequest request;

@@ -247,6 +247,7 @@ class MediaPlayer : public Control {
   int volume() const { return volume_; }
   bool setVolume(int volume);  // 0-100, else refused
   int playState() const { return state_; }
+  MediaBackend* backend() const { return backend_.get(); }
 
   std::function<void(int)> PlayStateChange;
 

@@ -28,7 +28,9 @@ std::vector<int> buttonsOf(int style) {
   }
 }
 
-int iconOf(int style) { return style & 0x70; }
+int iconOf(int style) {
+  return style & 0x70;
+}
 }  // namespace mb
 
 std::vector<FilterEntry> parseFilter(const std::string& filter) {
@@ -56,7 +58,9 @@ std::string Desktop::programPath(std::string_view designPath) const {
   return programFolder() + std::string(designPath);
 }
 
-void Desktop::registerForm(Form& form) { forms_.push_back(&form); }
+void Desktop::registerForm(Form& form) {
+  forms_.push_back(&form);
+}
 
 Form* Desktop::form(std::string_view name) const {
   for (Form* f : forms_)

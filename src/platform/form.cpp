@@ -21,10 +21,10 @@ namespace platform {
 namespace colour {
 namespace {
 // The classic system colours, by index.
-constexpr std::uint32_t kSystem[25] = {
-    0xC8C8C8, 0x000000, 0x99B4D1, 0xBFCDDB, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000, 0x000000,
-    0x000000, 0xB4B4B4, 0xF4F7FC, 0xABABAB, 0x3399FF, 0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D,
-    0x000000, 0x434E54, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000, 0xFFFFE1};
+constexpr std::uint32_t kSystem[25] = {0xC8C8C8, 0x000000, 0x99B4D1, 0xBFCDDB, 0xF0F0F0, 0xFFFFFF, 0x646464,
+                                       0x000000, 0x000000, 0x000000, 0xB4B4B4, 0xF4F7FC, 0xABABAB, 0x3399FF,
+                                       0xFFFFFF, 0xF0F0F0, 0xA0A0A0, 0x6D6D6D, 0x000000, 0x434E54, 0xFFFFFF,
+                                       0x696969, 0xE3E3E3, 0x000000, 0xFFFFE1};
 }  // namespace
 
 bool valid(std::int32_t c) {
@@ -40,7 +40,9 @@ std::uint32_t toRgb(std::int32_t c) {
 }
 }  // namespace colour
 
-QColor toQColor(std::int32_t c) { return QColor::fromRgb(colour::toRgb(c)); }
+QColor toQColor(std::int32_t c) {
+  return QColor::fromRgb(colour::toRgb(c));
+}
 
 QFont toQFont(const Font& font) {
   QFont f(qs(font.name));
@@ -50,8 +52,12 @@ QFont toQFont(const Font& font) {
   return f;
 }
 
-int toPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-double toTwips(double pixels) { return pixels * kTwipsPerPixel; }
+int toPixels(double twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+double toTwips(double pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 int windowsKeyCode(int k) {
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return 'A' + (k - Qt::Key_A);
@@ -118,12 +124,15 @@ int buttonsMask(Qt::MouseButtons b) {
 }
 
 namespace {
-int roundTwips(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundTwips(double v) {
+  return static_cast<int>(std::nearbyint(v));
+}
 }  // namespace
 
 // --- Control
 
-Control::Control(Form& form, std::string name, int index) : form_(form), name_(std::move(name)), index_(index) {
+Control::Control(Form& form, std::string name, int index)
+    : form_(form), name_(std::move(name)), index_(index) {
   form_.registerControl(*this);
 }
 
@@ -309,7 +318,8 @@ void Form::Show() {
     } else if (windowState_ == 1) {
       widget_->showMinimized();
     } else {
-      if (first) widget_->move(std::max(0, (sw - widget_->width()) / 2), std::max(0, (sh - widget_->height()) / 2));
+      if (first)
+        widget_->move(std::max(0, (sw - widget_->width()) / 2), std::max(0, (sh - widget_->height()) / 2));
       widget_->show();
     }
   } else {
@@ -347,7 +357,9 @@ bool Form::Unload() {
   return true;
 }
 
-void Form::requestClose() { Unload(); }
+void Form::requestClose() {
+  Unload();
+}
 
 void Form::teardown() {
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->detach();
@@ -394,8 +406,7 @@ void Form::setWindowState(int state) {
       const auto [sw, sh] = desktop_.screenSize();
       widget_->setGeometry(0, 0, sw, sh);
       borderStyle_ == 0 ? widget_->showFullScreen() : widget_->showMaximized();
-    }
-    else if (state == 1)
+    } else if (state == 1)
       widget_->showMinimized();
     else
       widget_->showNormal();
@@ -438,16 +449,22 @@ void Form::innerSizeChanged(int widthPx, int heightPx) {
   if (visible_) raiseResize();
 }
 
-void Form::raiseResize() { Form_Resize(); }
+void Form::raiseResize() {
+  Form_Resize();
+}
 
-void Form::keyDown(int keyCode, int shift) { Form_KeyDown(keyCode, shift); }
+void Form::keyDown(int keyCode, int shift) {
+  Form_KeyDown(keyCode, shift);
+}
 
 void Form::mouseOnBareArea(int kind, int button, int shift, double x, double y) {
   if (kind == 0) Form_MouseMove(button, shift, x, y);
   if (kind == 1) Form_MouseDown(button, shift, x, y);
 }
 
-void Form::becameActive() { Form_Activate(); }
+void Form::becameActive() {
+  Form_Activate();
+}
 
 // --- FormWidget
 
@@ -484,7 +501,9 @@ void FormWidget::changeEvent(QEvent* event) {
     form_->desktop().dispatch([f = form_] { f->desktop().formActivatedByUser(*f); });
   if (event->type() == QEvent::WindowStateChange && form_->desktop().realWindows()) {
     const auto s = windowState();
-    const int state = s & Qt::WindowMinimized ? 1 : (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? 2 : 0;
+    const int state = s & Qt::WindowMinimized                              ? 1
+                      : (s & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? 2
+                                                                           : 0;
     form_->setWindowStateValue(state);
   }
 }
@@ -497,17 +516,15 @@ bool FormWidget::overControl(const QPoint& pos) const {
 void FormWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (!form_ || overControl(pos)) return;
-  form_->desktop().dispatch([f = form_, b = buttonsMask(event->buttons()), s = shiftMask(event->modifiers()), pos] {
-    f->mouseOnBareArea(0, b, s, toTwips(pos.x()), toTwips(pos.y()));
-  });
+  form_->desktop().dispatch([f = form_, b = buttonsMask(event->buttons()), s = shiftMask(event->modifiers()),
+                             pos] { f->mouseOnBareArea(0, b, s, toTwips(pos.x()), toTwips(pos.y())); });
 }
 
 void FormWidget::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   if (!form_ || overControl(pos)) return;
-  form_->desktop().dispatch([f = form_, b = buttonCode(event->button()), s = shiftMask(event->modifiers()), pos] {
-    f->mouseOnBareArea(1, b, s, toTwips(pos.x()), toTwips(pos.y()));
-  });
+  form_->desktop().dispatch([f = form_, b = buttonCode(event->button()), s = shiftMask(event->modifiers()),
+                             pos] { f->mouseOnBareArea(1, b, s, toTwips(pos.x()), toTwips(pos.y())); });
 }
 
 // Key presses reach the window first, whichever of its controls has the focus. The arrow keys

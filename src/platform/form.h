@@ -33,7 +33,9 @@ inline constexpr std::int32_t WindowText = static_cast<std::int32_t>(0x80000008)
 inline constexpr std::int32_t Window = static_cast<std::int32_t>(0x80000005);
 inline constexpr std::int32_t Red = 255;
 inline constexpr std::int32_t Black = 0;
-constexpr std::int32_t rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr std::int32_t rgb(int r, int g, int b) {
+  return r + 256 * g + 65536 * b;
+}
 bool valid(std::int32_t colour);
 // The colour as 0xRRGGBB for drawing (system colours resolved).
 std::uint32_t toRgb(std::int32_t colour);
@@ -193,8 +195,12 @@ class Form {
   virtual void Form_Resize() {}
   virtual void Form_Unload(int& Cancel) { (void)Cancel; }
   virtual void Form_KeyDown(int KeyCode, int Shift) { (void)KeyCode, (void)Shift; }
-  virtual void Form_MouseMove(int Button, int Shift, double X, double Y) { (void)Button, (void)Shift, (void)X, (void)Y; }
-  virtual void Form_MouseDown(int Button, int Shift, double X, double Y) { (void)Button, (void)Shift, (void)X, (void)Y; }
+  virtual void Form_MouseMove(int Button, int Shift, double X, double Y) {
+    (void)Button, (void)Shift, (void)X, (void)Y;
+  }
+  virtual void Form_MouseDown(int Button, int Shift, double X, double Y) {
+    (void)Button, (void)Shift, (void)X, (void)Y;
+  }
 
  private:
   friend class Desktop;

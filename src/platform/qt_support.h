@@ -11,8 +11,12 @@
 
 namespace platform {
 
-inline QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string ss(const QString& s) { return s.toStdString(); }
+inline QString qs(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string ss(const QString& s) {
+  return s.toStdString();
+}
 
 QColor toQColor(std::int32_t colour);
 QFont toQFont(const Font& font);

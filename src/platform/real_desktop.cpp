@@ -48,16 +48,19 @@ class QtMediaBackend : public MediaBackend {
  public:
   QtMediaBackend() {
     player_.setAudioOutput(&output_);
-    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_, [this](QMediaPlayer::MediaStatus s) {
-      if (s == QMediaPlayer::EndOfMedia) report(1);
-    });
-    QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_, [this](QMediaPlayer::PlaybackState s) {
-      if (s == QMediaPlayer::PlayingState) report(3);
-    });
-    QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_, [this](QMediaPlayer::Error, const QString& why) {
-      std::fprintf(stderr, "music: %s\n", why.toLocal8Bit().constData());
-      failed_ = true;
-    });
+    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_,
+                     [this](QMediaPlayer::MediaStatus s) {
+                       if (s == QMediaPlayer::EndOfMedia) report(1);
+                     });
+    QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_,
+                     [this](QMediaPlayer::PlaybackState s) {
+                       if (s == QMediaPlayer::PlayingState) report(3);
+                     });
+    QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_,
+                     [this](QMediaPlayer::Error, const QString& why) {
+                       std::fprintf(stderr, "music: %s\n", why.toLocal8Bit().constData());
+                       failed_ = true;
+                     });
   }
   ~QtMediaBackend() override { close(); }
 
@@ -80,7 +83,8 @@ class QtMediaBackend : public MediaBackend {
     player_.play();
   }
   void setVolume(int volume) override {
-    output_.setVolume(QAudio::convertVolume(volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
+    output_.setVolume(
+        QAudio::convertVolume(volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
   }
 
  private:
@@ -122,7 +126,8 @@ struct RealDesktop::Impl {
   std::unique_ptr<QLockFile> lock;
 };
 
-RealDesktop::RealDesktop(std::string programTitle) : Desktop(std::move(programTitle)), d(std::make_unique<Impl>()) {}
+RealDesktop::RealDesktop(std::string programTitle)
+    : Desktop(std::move(programTitle)), d(std::make_unique<Impl>()) {}
 RealDesktop::~RealDesktop() = default;
 
 std::string RealDesktop::programFolder() const {
@@ -161,7 +166,9 @@ void RealDesktop::playSound(const std::string& path) {
   d->sound.play();
 }
 
-std::unique_ptr<MediaBackend> RealDesktop::createMediaBackend() { return std::make_unique<QtMediaBackend>(); }
+std::unique_ptr<MediaBackend> RealDesktop::createMediaBackend() {
+  return std::make_unique<QtMediaBackend>();
+}
 
 std::unique_ptr<TimerBackend> RealDesktop::createTimer(std::function<void()> fire) {
   return std::make_unique<QtTimerBackend>(std::move(fire));
@@ -172,7 +179,9 @@ bool RealDesktop::openDocument(const std::string& path) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(qs(resolvePath(path))));
 }
 
-bool RealDesktop::openAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(qs(address))); }
+bool RealDesktop::openAddress(const std::string& address) {
+  return QDesktopServices::openUrl(QUrl(qs(address)));
+}
 
 bool RealDesktop::claimSingleInstance(const std::string& name) {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -209,17 +218,17 @@ int RealDesktop::showMessageBox(const std::string& text, int style, const std::s
     default:
       box.setIcon(QMessageBox::NoIcon);
   }
-  static const std::pair<int, const char*> kTexts[] = {{mb::OK, "确定"}, {mb::Cancel, "取消"},
-                                                       {mb::Abort, "中止"}, {mb::Retry, "重试"},
-                                                       {mb::Ignore, "忽略"}, {mb::Yes, "是(&Y)"},
-                                                       {mb::No, "否(&N)"}};
+  static const std::pair<int, const char*> kTexts[] = {
+      {mb::OK, "确定"},     {mb::Cancel, "取消"}, {mb::Abort, "中止"}, {mb::Retry, "重试"},
+      {mb::Ignore, "忽略"}, {mb::Yes, "是(&Y)"},  {mb::No, "否(&N)"}};
   const std::vector<int> buttons = mb::buttonsOf(style);
   std::vector<std::pair<QAbstractButton*, int>> made;
   for (int code : buttons) {
     const char* label = "确定";
     for (const auto& [c, t] : kTexts)
       if (c == code) label = t;
-    const auto role = code == mb::Cancel || code == mb::No ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+    const auto role =
+        code == mb::Cancel || code == mb::No ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
     made.emplace_back(box.addButton(QString::fromUtf8(label), role), code);
   }
   box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
@@ -232,6 +241,8 @@ int RealDesktop::showMessageBox(const std::string& text, int style, const std::s
   return buttons.front();
 }
 
-void RealDesktop::quit() { QCoreApplication::exit(0); }
+void RealDesktop::quit() {
+  QCoreApplication::exit(0);
+}
 
 }  // namespace platform

@@ -24,15 +24,30 @@ const std::vector<Substitution>& substitutions() {
   const QStringList sans{"Noto Sans CJK SC", "WenQuanYi Zen Hei", "Noto Serif CJK SC"};
   const QStringList kai{"AR PL UKai CN", "AR PL KaitiM GB", "Noto Serif CJK SC"};
   static const std::vector<Substitution> table{
-      {"宋体", serifFamilies},     {"新宋体", serifFamilies}, {"SimSun", serifFamilies},
-      {"仿宋", serifFamilies},     {"仿宋_GB2312", serifFamilies},
-      {"华文宋体", serifFamilies}, {"华文中宋", serifFamilies},
-      {"黑体", sans},              {"SimHei", sans},          {"微软雅黑", sans},
-      {"Microsoft YaHei", sans},   {"幼圆", sans},            {"华文细黑", sans},
-      {"楷体", kai},               {"楷体_GB2312", kai},      {"华文楷体", kai},
-      {"华文行楷", kai},           {"隶书", kai},             {"华文隶书", kai},
-      {"华文新魏", kai},           {"华文彩云", sans},        {"华文琥珀", sans},
-      {"方正舒体", kai},           {"方正姚体", sans},
+      {"宋体", serifFamilies},
+      {"新宋体", serifFamilies},
+      {"SimSun", serifFamilies},
+      {"仿宋", serifFamilies},
+      {"仿宋_GB2312", serifFamilies},
+      {"华文宋体", serifFamilies},
+      {"华文中宋", serifFamilies},
+      {"黑体", sans},
+      {"SimHei", sans},
+      {"微软雅黑", sans},
+      {"Microsoft YaHei", sans},
+      {"幼圆", sans},
+      {"华文细黑", sans},
+      {"楷体", kai},
+      {"楷体_GB2312", kai},
+      {"华文楷体", kai},
+      {"华文行楷", kai},
+      {"隶书", kai},
+      {"华文隶书", kai},
+      {"华文新魏", kai},
+      {"华文彩云", sans},
+      {"华文琥珀", sans},
+      {"方正舒体", kai},
+      {"方正姚体", sans},
   };
   return table;
 }
@@ -68,8 +83,14 @@ Runtime::Runtime(int& argc, char** argv) : d(std::make_unique<Impl>(argc, argv))
 
 Runtime::~Runtime() = default;
 
-int Runtime::exec() { return QApplication::exec(); }
-void Runtime::quit() { QCoreApplication::exit(0); }
-bool Runtime::running() { return QCoreApplication::instance() != nullptr; }
+int Runtime::exec() {
+  return QApplication::exec();
+}
+void Runtime::quit() {
+  QCoreApplication::exit(0);
+}
+bool Runtime::running() {
+  return QCoreApplication::instance() != nullptr;
+}
 
 }  // namespace platform

@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLockFile>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
-#include <QFileInfo>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -69,7 +69,8 @@ bool ScriptedMedia::endTrack() {
 
 class ScriptedDesktop::Clockwork : public TimerBackend {
  public:
-  Clockwork(ScriptedDesktop& desktop, std::function<void()> fire) : desktop_(desktop), fire_(std::move(fire)) {
+  Clockwork(ScriptedDesktop& desktop, std::function<void()> fire)
+      : desktop_(desktop), fire_(std::move(fire)) {
     desktop_.timers_.push_back(this);
   }
   ~Clockwork() override { std::erase(desktop_.timers_, this); }
@@ -115,7 +116,8 @@ void ScriptedDesktop::advance(long long ms) {
 }
 
 int ScriptedDesktop::runningTimers() const {
-  return static_cast<int>(std::count_if(timers_.begin(), timers_.end(), [](Clockwork* t) { return t->active_; }));
+  return static_cast<int>(
+      std::count_if(timers_.begin(), timers_.end(), [](Clockwork* t) { return t->active_; }));
 }
 
 std::unique_ptr<TimerBackend> ScriptedDesktop::createTimer(std::function<void()> fire) {
@@ -143,7 +145,9 @@ std::optional<FileDialogAnswer> ScriptedDesktop::fileDialog(const FileDialogRequ
   return answer;
 }
 
-void ScriptedDesktop::playSound(const std::string& path) { soundCalls_.push_back(path); }
+void ScriptedDesktop::playSound(const std::string& path) {
+  soundCalls_.push_back(path);
+}
 
 std::unique_ptr<MediaBackend> ScriptedDesktop::createMediaBackend() {
   return std::make_unique<ScriptedMedia>(mediaLog_);
@@ -179,9 +183,12 @@ namespace user {
 
 namespace {
 
-bool usable(const Control& c) { return c.shownOnScreen() && c.Enabled() && c.widget() && c.widget()->isEnabled(); }
+bool usable(const Control& c) {
+  return c.shownOnScreen() && c.Enabled() && c.widget() && c.widget()->isEnabled();
+}
 
-void sendMouse(QWidget* target, QEvent::Type type, QPointF local, Qt::MouseButton button, Qt::MouseButtons buttons) {
+void sendMouse(QWidget* target, QEvent::Type type, QPointF local, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
   const QPointF global = target->mapToGlobal(local);
   QMouseEvent event(type, local, local, global, button, buttons, Qt::NoModifier);
   QCoreApplication::sendEvent(target, &event);
@@ -197,7 +204,10 @@ std::pair<QWidget*, QPointF> hit(Form& form, double x, double y) {
 }
 
 Qt::MouseButton qtButton(int button) {
-  return button == 2 ? Qt::RightButton : button == 4 ? Qt::MiddleButton : button == 1 ? Qt::LeftButton : Qt::NoButton;
+  return button == 2   ? Qt::RightButton
+         : button == 4 ? Qt::MiddleButton
+         : button == 1 ? Qt::LeftButton
+                       : Qt::NoButton;
 }
 
 int qtKey(int code) {
@@ -232,7 +242,9 @@ int qtKey(int code) {
 
 }  // namespace
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void settle() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 bool click(Control& control) {
   if (!usable(control)) return false;

@@ -30,8 +30,9 @@ TEST(Splash, FadesInHoldsThreeSecondsFadesOutThenShowsTheConsoleOnce) {
   t.start();
   auto& splash = t.program().form1;
   EXPECT_TRUE(splash.visible());
-  EXPECT_EQ(splash.control("Label1") ? static_cast<platform::Label*>(splash.control("Label1"))->Caption() : "",
-            "版本：4.0.3");
+  EXPECT_EQ(
+      splash.control("Label1") ? static_cast<platform::Label*>(splash.control("Label1"))->Caption() : "",
+      "版本：4.0.3");
   EXPECT_EQ(splash.opacity(), 0) << "transparent before it is first drawn";
 
   t.advance(37 * 15);  // the fade-in ends at its 37th tick

@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  path_ = fs::temp_directory_path() /
-          ("tallamo-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+  path_ =
+      fs::temp_directory_path() / ("tallamo-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
   fs::create_directories(path_);
 }
 
@@ -26,11 +26,14 @@ TempFolder::~TempFolder() {
   fs::remove_all(path_, ignored);
 }
 
-std::string ScreenshotPath(const std::string& name) { return std::string(TALLAMO_SHOTS_DIR) + "/" + name + ".png"; }
+std::string ScreenshotPath(const std::string& name) {
+  return std::string(TALLAMO_SHOTS_DIR) + "/" + name + ".png";
+}
 
 TestProgram::TestProgram(Data data, const std::string& lockFolder) {
   if (data == Data::Default)
-    fs::copy(TALLAMO_DATA_DIR, folder_.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::copy(TALLAMO_DATA_DIR, folder_.path(),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   desktop_ = std::make_unique<platform::ScriptedDesktop>(common::kProgramTitle, folder_.str(),
                                                          lockFolder.empty() ? locks_.str() : lockFolder);
   program_ = std::make_unique<tallamo::Program>(*desktop_);
@@ -63,7 +66,9 @@ bool TestProgram::click(const std::string& formName, const std::string& name, in
   return platform::user::click(*c);
 }
 
-std::string TestProgram::path(const std::string& designPath) const { return desktop_->programPath(designPath); }
+std::string TestProgram::path(const std::string& designPath) const {
+  return desktop_->programPath(designPath);
+}
 
 std::string TestProgram::readIni(const std::string& designPath, const std::string& section,
                                  const std::string& key) const {

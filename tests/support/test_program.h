@@ -57,7 +57,8 @@ class TestProgram {
 
   // A file of the program folder, by design path ("\config\main.ini").
   std::string path(const std::string& designPath) const;
-  std::string readIni(const std::string& designPath, const std::string& section, const std::string& key) const;
+  std::string readIni(const std::string& designPath, const std::string& section,
+                      const std::string& key) const;
   void writeIni(const std::string& designPath, const std::string& section, const std::string& key,
                 const std::string& value) const;
 
