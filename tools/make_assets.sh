@@ -188,7 +188,7 @@ jpeg "$tmp/main.miff" "$data/background/main.jpg"
 # Splash, 480 x 300: name and purpose on a blue-green gradient with a clock
 # mark; the lower right corner stays plain for the version label.
 "$IM" -size 300x480 gradient:'#0c2a5e'-'#1b6f86' -rotate -90 \
-  \( -size 480x300 radial-gradient:'rgba(255,255,255,0.16)'-'rgba(255,255,255,0)' \) -geometry +120-150 -compose over -composite \
+  \( -size 480x480 radial-gradient:'rgba(255,255,255,0.16)'-'rgba(255,255,255,0)' \) -geometry +120-240 -compose over -composite \
   -fill none -stroke 'rgba(255,233,168,0.9)' -strokewidth 5 -draw 'circle 400,78 400,38' \
   -strokewidth 4 -draw 'line 400,78 400,52' -draw 'line 400,78 420,90' \
   -stroke none -fill '#ffe9a8' -draw 'circle 400,78 404,78' \
@@ -205,10 +205,10 @@ jpeg "$tmp/splash.miff" "$data/background/splash.jpg"
 side_stage() {  # side_stage TOP BOTTOM GLOW WORD SEED OUT
   stripes $W $H 40 'rgba(255,255,255,0.035)'
   "$IM" -size ${W}x${H} gradient:"$1"-"$2" \
-    \( -size 2200x1400 radial-gradient:"$3"-black \) -geometry -140-420 -compose screen -composite \
+    \( -size 2200x2200 radial-gradient:"$3"-black \) -geometry -140-820 -compose screen -composite \
     "$tmp/stripes.png" -compose over -composite \
     \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.05)' -draw "$(scatter "$5" 18 0 1920 0 980 40 160)" -blur 0x8 \) -composite \
-    -fill 'rgba(0,0,0,0.22)' -draw "rectangle 0,1015 $W,$H" \
+    \( -size ${W}x200 gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.35)' \) -geometry +0+880 -composite \
     -fill none -stroke 'rgba(255,255,255,0.35)' -strokewidth 2 -draw 'line 620,150 840,150' -draw 'line 1080,150 1300,150' -stroke none \
     -font "$SERIF_BOLD" -pointsize 84 -kerning 30 -gravity north -fill 'rgba(255,255,255,0.55)' -annotate +0+92 "$4" \
     "$tmp/stage.miff"
@@ -263,7 +263,7 @@ extra_stage() {  # extra_stage TOP BOTTOM GLOW TITLE SUBTITLE SEED OUT
   stripes $W $H 44 'rgba(255,255,255,0.04)'
   left_mask $W $H 180
   "$IM" -size ${W}x${H} gradient:"$1"-"$2" \
-    \( -size 2000x1600 radial-gradient:"$3"-black \) -geometry -40-500 -compose screen -composite \
+    \( -size 2000x2000 radial-gradient:"$3"-black \) -geometry -40-700 -compose screen -composite \
     \( "$tmp/stripes.png" \
        \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.06)' -draw "$(scatter "$6" 24 200 1920 0 1080 30 140)" -blur 0x7 \) \
        -compose over -composite "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
@@ -279,7 +279,7 @@ extra_stage '#3e1f72' '#140a2c' '#5a3396' '嘉宾点评' 'GUEST COMMENTS' 42 dp.
 # Awards ceremony: red and gold with rays and confetti, left column calm.
 left_mask $W $H 200
 "$IM" -size ${W}x${H} gradient:'#9a1422'-'#3c040c' \
-  \( -size 2200x1800 radial-gradient:'#c8343f'-black \) -geometry -60-700 -compose screen -composite \
+  \( -size 2200x2200 radial-gradient:'#c8343f'-black \) -geometry -140-900 -compose screen -composite \
   \( \( -size ${W}x${H} xc:none -fill 'rgba(255,214,120,0.09)' -draw "$(rays 1060 -120 40 2600 1.8)" -blur 0x4 \
         -fill 'rgba(255,214,120,0.85)' -draw "$(confetti 51 90 260 1900 0 1080 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \) \
      "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
@@ -292,10 +292,10 @@ jpeg "$tmp/cite.miff" "$data/background/cite.jpg"
 
 # Result announcement: a spotlight behind the scores; no text of its own.
 "$IM" -size ${W}x${H} gradient:'#1e1a5a'-'#07061c' \
-  \( -size 2000x1500 radial-gradient:'#4b3f9e'-black \) -geometry -40-200 -compose screen -composite \
+  \( -size 2000x2000 radial-gradient:'#4b3f9e'-black \) -geometry -40-460 -compose screen -composite \
   \( -size ${W}x${H} xc:none -fill 'rgba(200,190,255,0.05)' -draw "$(rays 960 -300 30 2600 1.5)" -blur 0x4 \) -compose over -composite \
   \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.05)' -draw "$(scatter 61 26 0 1920 0 1080 20 120)" -blur 0x6 \) -composite \
-  -fill 'rgba(0,0,0,0.25)' -draw "rectangle 0,1000 $W,$H" \
+  \( -size ${W}x200 gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.35)' \) -geometry +0+880 -composite \
   "$tmp/result.miff"
 jpeg "$tmp/result.miff" "$data/background/result.jpg"
 
@@ -305,7 +305,7 @@ jpeg "$tmp/result.miff" "$data/background/result.jpg"
   \( -size ${W}x${H} xc:none -fill 'rgba(255,222,130,0.12)' -draw "$(rays 960 540 44 1600 1.9)" -blur 0x5 \) -compose over -composite \
   -fill 'rgba(255,220,120,0.9)' -draw "$(confetti 71 70 0 1920 0 250 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
   -draw "$(confetti 72 70 0 1920 830 1000 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
-  -fill 'rgba(0,0,0,0.25)' -draw "rectangle 0,1000 $W,$H" \
+  \( -size ${W}x200 gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.35)' \) -geometry +0+880 -composite \
   "$tmp/winner.miff"
 jpeg "$tmp/winner.miff" "$data/background/winner.jpg"
 

@@ -4,7 +4,8 @@
 
 namespace tallamo {
 
-Program::Program(platform::Desktop& desktop) : form1(desktop), form4(desktop) {
+Program::Program(platform::Desktop& desktop)
+    : form1(desktop), form4(desktop), form17(desktop), form6(desktop), form5(desktop), form15(desktop) {
   common::ForgetLayoutScale();
 }
 

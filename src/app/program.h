@@ -3,6 +3,10 @@
 
 #include "console/form1.h"
 #include "console/form4.h"
+#include "stages/form15.h"
+#include "stages/form17.h"
+#include "stages/form5.h"
+#include "stages/form6.h"
 
 namespace tallamo {
 
@@ -12,6 +16,10 @@ class Program {
 
   Form1 form1;
   Form4 form4;
+  Form17 form17;
+  Form6 form6;
+  Form5 form5;
+  Form15 form15;
 };
 
 }  // namespace tallamo

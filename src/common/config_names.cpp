@@ -1,0 +1,9 @@
+#include "common/config_names.h"
+
+namespace common::stage_ini {
+
+std::string StageFile(int stage) {
+  return "\\config\\tache\\" + std::to_string(stage) + ".ini";
+}
+
+}  // namespace common::stage_ini

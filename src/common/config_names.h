@@ -1,0 +1,91 @@
+// Names of the configuration files (as paths below the program folder), their sections and keys.
+// Every window takes its names from here.
+#pragma once
+
+#include <string>
+
+namespace common {
+
+// The section that nearly every configuration file keeps its values in.
+inline constexpr const char* kSection = "配置信息";
+
+// config\main.ini: the console's background and music volume.
+namespace main_ini {
+inline constexpr const char* kFile = "\\config\\main.ini";
+inline constexpr const char* kBackColour = "背景颜色";
+inline constexpr const char* kPicture = "背景图片";
+inline constexpr const char* kVolume = "音量大小";
+}  // namespace main_ini
+
+// config\PPT.ini: names and files of the presentation stages (four stored, three with buttons).
+namespace ppt_ini {
+inline constexpr const char* kFile = "\\config\\PPT.ini";
+inline constexpr const char* kName[4] = {"自定义环节一名称", "自定义环节二名称", "自定义环节三名称",
+                                         "自定义环节四名称"};
+inline constexpr const char* kPath[4] = {"自定义环节一文件路径", "自定义环节二文件路径",
+                                         "自定义环节三文件路径", "自定义环节四文件路径"};
+}  // namespace ppt_ini
+
+// config\tache\1.ini … 8.ini, the stage files, and config\tache\timeformate.ini.
+namespace stage_ini {
+// "\config\tache\N.ini" for stage N, 1 to 8.
+std::string StageFile(int stage);
+inline constexpr const char* kFormatFile = "\\config\\tache\\timeformate.ini";
+
+inline constexpr const char* kDisplayFormat = "计时格式";
+inline constexpr const char* kName = "环节名称";
+inline constexpr const char* kLimit = "限时";
+inline constexpr const char* kWarningPoint = "警告时间点";
+inline constexpr const char* kFontName = "计时字体";
+inline constexpr const char* kFontSize = "计时字号";
+inline constexpr const char* kBold = "计时字体加粗";
+inline constexpr const char* kItalic = "计时字体倾斜";
+inline constexpr const char* kNormalColour = "倒计时字体颜色";
+inline constexpr const char* kWarningColour = "时间不足时字体颜色";
+inline constexpr const char* kBackColour = "背景颜色";
+inline constexpr const char* kPicture = "背景图片";
+inline constexpr const char* kQuestionLimit = "提问方一次提问限时";
+inline constexpr const char* kAnswerLimit = "回答方一次回答限时";
+inline constexpr const char* kSpeechLimit = "攻辩每次发言限时";
+inline constexpr const char* kMode = "计时样式";
+inline constexpr const char* kWarningSound = "时间不足提示音";
+inline constexpr const char* kCustomWarningSound = "自定义时间不足提示音";
+inline constexpr const char* kTimeUpSound = "时间到提示音";
+inline constexpr const char* kCustomTimeUpSound = "自定义时间到提示音";
+inline constexpr const char* kOvertimeSound = "超时提示音";
+inline constexpr const char* kCustomOvertimeSound = "自定义超时提示音";
+inline constexpr const char* kUseTransition = "使用过场图片";
+inline constexpr const char* kTransitionPicture = "过场图片";
+
+inline constexpr const char* kMode1 = "Mode-1";
+inline constexpr const char* kMode2 = "Mode-2";
+inline constexpr const char* kMode3 = "Mode-3";
+}  // namespace stage_ini
+
+// config\Timetemp.ini, the hand-off file: the settings of the stage being started.
+namespace handoff_ini {
+inline constexpr const char* kFile = "\\config\\Timetemp.ini";
+// Keys that differ from the stage file's: the stage's name.
+inline constexpr const char* kName = "名称";
+}  // namespace handoff_ini
+
+// config\TW&DP.ini: the two extra-stage clocks.
+namespace twdp_ini {
+inline constexpr const char* kFile = "\\config\\TW&DP.ini";
+inline constexpr const char* kSectionTW = "配置信息TW";
+inline constexpr const char* kSectionDP = "配置信息DP";
+inline constexpr const char* kName = "环节名称";
+}  // namespace twdp_ini
+
+// Built-in sounds, below the program folder.
+namespace builtin {
+inline constexpr const char* kWarningSound = "sound\\Warn\\Default.wav";
+inline constexpr const char* kTimeUpSound = "sound\\Timeout\\Default.wav";
+inline constexpr const char* kOvertimeSound = "sound\\Cs\\Default.wav";
+inline constexpr const char* kConsolePicture = "\\background\\main.jpg";
+inline constexpr const char* kSplashPicture = "\\background\\splash.jpg";
+inline constexpr const char* kButtonPointer = "\\element\\cursor.png";
+inline constexpr const char* kHelpFile = "\\help.chm";
+}  // namespace builtin
+
+}  // namespace common
