@@ -16,6 +16,9 @@ inline constexpr const char* kChoiceNone = "None";
 inline constexpr const char* kChoiceUserDefined = "User-Defined";
 inline constexpr const char* kCustomPrefix = "自定义";
 
+// The filter of the music pickers.
+inline constexpr const char* kFilterMusic = "MP3文件(*.MP3)|*.MP3|波形文件(*.wav)|*.wav|所有文件(*.*)|*.*|";
+
 // What a value other than the three choices does: cut the sound that plays (an empty play), or
 // leave it playing (no call at all).
 enum class OtherChoice { Silence, NoCall };

@@ -44,9 +44,18 @@ QString entryMatching(const QString& folder, const QString& name) {
   return {};
 }
 
+QString& relativeBase() {
+  static QString base;
+  return base;
+}
+
 QString resolved(const std::string& path) {
   QString text = fromUtf8(path);
   text.replace(u'\\', u'/');
+  // A relative path names a file of the program's working folder.
+  if (!text.isEmpty() && !relativeBase().isEmpty() && !text.startsWith(u'/') &&
+      !(text.size() >= 2 && text[1] == u':' && text[0].isLetter()))
+    text = joined(relativeBase(), text);
 
   // The root part is kept as given: "/", a network share's "//", or a drive letter.
   QString current;
@@ -81,6 +90,11 @@ QString resolved(const std::string& path) {
 }
 
 }  // namespace
+
+void setWorkingFolder(const std::string& folder) {
+  relativeBase() = fromUtf8(folder);
+  relativeBase().replace(u'\\', u'/');
+}
 
 std::string resolvePath(const std::string& path) {
   return toUtf8(resolved(path));

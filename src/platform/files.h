@@ -13,6 +13,10 @@ namespace platform {
 // that exist.
 std::string resolvePath(const std::string& path);
 
+// The folder that relative paths are taken from: the program folder, as when the program is started
+// from its own folder. Until it is set, the process's current folder.
+void setWorkingFolder(const std::string& folder);
+
 // True for an existing regular file (not a folder).
 bool fileExists(const std::string& path);
 

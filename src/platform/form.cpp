@@ -485,7 +485,7 @@ void FormWidget::paintEvent(QPaintEvent* event) {
 
 void FormWidget::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (form_ && form_->loaded() && isVisible())
+  if (form_ && form_->loaded())
     form_->desktop().dispatch([f = form_, s = event->size()] { f->innerSizeChanged(s.width(), s.height()); });
 }
 

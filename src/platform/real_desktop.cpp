@@ -122,7 +122,7 @@ QStringList nameFilters(const std::string& filter) {
 }  // namespace
 
 struct RealDesktop::Impl {
-  QSoundEffect sound;
+  std::unique_ptr<QSoundEffect> sound;  // made at the first sound: the sound device is slow to open
   std::unique_ptr<QLockFile> lock;
 };
 
@@ -160,10 +160,11 @@ std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest&
 }
 
 void RealDesktop::playSound(const std::string& path) {
-  d->sound.stop();
+  if (d->sound) d->sound->stop();
   if (path.empty() || !fileExists(path)) return;
-  d->sound.setSource(QUrl::fromLocalFile(qs(resolvePath(path))));
-  d->sound.play();
+  if (!d->sound) d->sound = std::make_unique<QSoundEffect>();
+  d->sound->setSource(QUrl::fromLocalFile(qs(resolvePath(path))));
+  d->sound->play();
 }
 
 std::unique_ptr<MediaBackend> RealDesktop::createMediaBackend() {

@@ -93,7 +93,9 @@ class ScriptedDesktop::Clockwork : public TimerBackend {
 ScriptedDesktop::ScriptedDesktop(std::string programTitle, std::string programFolder, std::string lockFolder)
     : Desktop(std::move(programTitle)),
       programFolder_(std::move(programFolder)),
-      lockFolder_(std::move(lockFolder)) {}
+      lockFolder_(std::move(lockFolder)) {
+  setWorkingFolder(programFolder_);
+}
 
 ScriptedDesktop::~ScriptedDesktop() = default;
 

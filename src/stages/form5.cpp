@@ -1,7 +1,287 @@
 #include "stages/form5.h"
 
+#include <limits>
+
+#include "common/config_names.h"
+#include "common/convert.h"
+#include "common/ini.h"
+#include "common/layout.h"
+#include "common/program.h"
+#include "common/sensing.h"
+#include "common/sound.h"
+#include "stages/stage_clock.h"
+
 namespace tallamo {
 
-Form5::Form5(platform::Desktop& desktop) : platform::Form(desktop, "Form5") {}
+namespace {
+
+namespace key = common::stage_ini;
+using platform::colour::Black;
+using platform::colour::Red;
+
+constexpr std::int32_t kLineBlue = platform::colour::rgb(0, 0, 255);
+
+// A limit made a count; a limit beyond the counter's range starts the clock at 0.
+std::int16_t CountOf(const std::string& limitText) {
+  return stages::ReadSeconds(limitText).value_or(0);
+}
+
+// A stored colour applied to a label's text; a text that is no colour number leaves the label as it is.
+void ApplyColour(platform::Label& label, const std::string& colourText) {
+  if (auto colour = common::ColourValue(colourText)) label.setForeColor(*colour);
+}
+
+}  // namespace
+
+Form5::Form5(platform::Desktop& desktop) : platform::Form(desktop, "Form5") {
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  Timer3.Tick = [this] { Timer3_Timer(); };
+  Timer4.Tick = [this] { Timer4_Timer(); };
+  Image1.MouseDown = [this](int b, int s, double x, double y) { Image1_MouseDown(b, s, x, y); };
+  Image1.MouseMove = [this](int b, int s, double x, double y) { Image1_MouseMove(b, s, x, y); };
+}
+
+void Form5::build() {
+  setCaption("Form5");
+  setBorderStyle(0);
+  setWindowState(2);
+  setDesignSize(11880, 8490);
+  setBackColor(platform::colour::ButtonFace);
+
+  Image1.Move(0, 0, 11880, 8490);
+  Image1.setStretch(true);
+
+  const char* heads[2] = {"提问方提问剩余时间", "回答方回答剩余时间"};
+  Label1[0].Move(1800, 720, 2535, 735);
+  Label1[1].Move(7320, 720, 2295, 855);
+  for (int i = 0; i < 2; ++i) {
+    Label1[i].setCaption(heads[i]);
+    Label1[i].setFontName("宋体");
+    Label1[i].setFontSize(18);
+    Label1[i].setFontBold(true);
+    Label1[i].setAlignment(2);
+    Label1[i].setBackStyle(0);
+  }
+
+  Label4.Move(1680, 1440, 3015, 1095);
+  Label5.Move(6840, 1440, 3495, 1215);
+  for (platform::Label* turn : {&Label4, &Label5}) {
+    turn->setFontName("宋体");
+    turn->setFontSize(42);
+    turn->setFontBold(true);
+    turn->setAlignment(2);
+    turn->setBackStyle(0);
+  }
+
+  Label2.Move(1440, 3120, 9195, 3900);
+  Label2.setAlignment(2);
+  Label2.setBackStyle(0);
+
+  Label6[0].Move(-120, 7560, 5295, 30);
+  Label6[1].Move(6840, 7560, 5175, 30);
+  for (auto& line : Label6) {
+    line.setBackStyle(1);
+    line.setBackColor(kLineBlue);
+  }
+
+  Label7.Move(5280, 7440, 1440, 180);
+  Label7.setCaption("线下区域为感应区");
+  Label7.setAlignment(2);
+  Label7.setBackStyle(0);
+
+  const std::string pointer = desktop().programPath(common::builtin::kButtonPointer);
+  Command2.Move(8040, 8040, 1095, 375);
+  Command2.setCaption("计时暂停");
+  Command4.Move(9240, 8040, 1095, 375);
+  Command4.setCaption("初始化");
+  Command1.Move(10440, 8040, 1095, 375);
+  Command1.setCaption("返回主界面");
+  for (platform::CommandButton* button : {&Command2, &Command4, &Command1}) button->setMouseIcon(pointer);
+
+  for (platform::Timer* timer : {&Timer1, &Timer3, &Timer4}) {
+    timer->setInterval(stages::kTickMs);
+    timer->setEnabled(false);
+  }
+}
+
+std::string Form5::HandoffFile() const {
+  return desktop().programPath(common::handoff_ini::kFile);
+}
+
+void Form5::Form_Load() {
+  Command2.setEnabled(false);
+  Timer3.setEnabled(false);
+  Timer4.setEnabled(false);
+  common::RecordLayout(*this);
+  setCaption(common::kProgramTitle);
+  Command4.setEnabled(false);
+
+  const std::string file = HandoffFile();
+  const auto read = [&](const char* name) { return common::ReadIni(file, common::kSection, name); };
+  StageName = read(common::handoff_ini::kName);
+  DisplayFormat = read(key::kDisplayFormat);
+  LimitText = read(key::kLimit);
+  WarningPoint = read(key::kWarningPoint);
+  FontName = read(key::kFontName);
+  FontSize = read(key::kFontSize);
+  FontBold = read(key::kBold);
+  FontItalic = read(key::kItalic);
+  NormalColour = read(key::kNormalColour);
+  WarningColour = read(key::kWarningColour);
+  BackColour = read(key::kBackColour);
+  PicturePath = read(key::kPicture);
+  QuestionLimitText = common::NumberText(common::LenientNumber(read(key::kQuestionLimit)));
+  AnswerLimitText = common::NumberText(common::LenientNumber(read(key::kAnswerLimit)));
+
+  TotalSeconds = CountOf(LimitText);
+  QuestionSeconds = CountOf(QuestionLimitText);
+  AnswerSeconds = CountOf(AnswerLimitText);
+
+  // The total clock takes the stage's font; the turn clocks keep theirs.
+  Label2.setFontName(FontName);
+  if (auto size = common::StrictNumber(FontSize)) Label2.setFontSize(*size);
+  Label2.setFontBold(FontBold == "Y");
+  Label2.setFontItalic(FontItalic == "Y");
+  ApplyColour(Label2, NormalColour);
+
+  if (auto colour = common::ColourValue(BackColour)) setBackColor(*colour);
+  Image1.loadPicture(PicturePath);
+  Timer1.setEnabled(false);
+
+  stages::ShowCount(Label2, TotalSeconds, DisplayFormat);
+  Label4.setCaption(QuestionLimitText + "s");
+  Label5.setCaption(AnswerLimitText + "s");
+}
+
+void Form5::Form_Resize() {
+  common::RescaleLayout(*this);
+  Image1.setWidth(Width());
+  Image1.setHeight(Height());
+}
+
+void Form5::Form_Unload(int& Cancel) {
+  (void)Cancel;
+  if (platform::Form* console = desktop().form("Form4")) console->Show();
+}
+
+void Form5::Command1_Click() {
+  if (platform::Form* console = desktop().form("Form4")) console->Show();
+  Unload();
+}
+
+void Form5::Command2_Click() {
+  Timer1.setEnabled(false);
+  Timer3.setEnabled(false);
+  Timer4.setEnabled(false);
+  Command2.setEnabled(false);
+}
+
+void Form5::Command4_Click() {
+  QuestionSeconds = CountOf(QuestionLimitText);
+  AnswerSeconds = CountOf(AnswerLimitText);
+  TotalSeconds = CountOf(LimitText);
+  Timer1.setEnabled(false);
+  Timer3.setEnabled(false);
+  Timer4.setEnabled(false);
+  ApplyColour(Label2, NormalColour);
+  stages::ShowCount(Label2, TotalSeconds, DisplayFormat);
+  ShowTurnLimit(Label4, QuestionLimitText);
+  ShowTurnLimit(Label5, AnswerLimitText);
+}
+
+void Form5::Timer1_Timer() {
+  stages::MainClockTick screen;
+  screen.playWarningSound = [this] { PlayWarningSound(); };
+  screen.playTimeUpSound = [this] { PlayTimeUpSound(); };
+  screen.applyWarningColour = [this] { ApplyColour(Label2, WarningColour); };
+  screen.timeUp = [this] {
+    Timer1.setEnabled(false);
+    Timer3.setEnabled(false);
+    Timer4.setEnabled(false);
+    Label2.setForeColor(Red);
+  };
+  stages::TickMainClock(TotalSeconds, Label2, DisplayFormat, WarningPoint, screen);
+}
+
+void Form5::Timer3_Timer() {
+  TickTurnClock(QuestionSeconds, Label4, Timer3);
+}
+
+void Form5::Timer4_Timer() {
+  TickTurnClock(AnswerSeconds, Label5, Timer4);
+}
+
+void Form5::TickTurnClock(std::int16_t& counter, platform::Label& label, platform::Timer& timer) {
+  if (counter > std::numeric_limits<std::int16_t>::min()) --counter;
+  label.setCaption(std::to_string(counter) + "s");
+  if (counter <= 0) {
+    timer.setEnabled(false);
+    label.setForeColor(Red);
+    if (counter == 0) PlayOvertimeSound();
+  }
+}
+
+void Form5::ShowTurnLimit(platform::Label& label, const std::string& limitText) {
+  label.setCaption(limitText + "s");
+  label.setForeColor(Black);
+}
+
+void Form5::Image1_MouseDown(int Button, int Shift, double X, double Y) {
+  (void)Shift, (void)X, (void)Y;
+  if (Button == 1) {  // the questioner's turn
+    Command2.setEnabled(true);
+    AnswerSeconds = CountOf(AnswerLimitText);
+    Command4.setEnabled(true);
+    Timer1.setEnabled(true);
+    Timer3.setEnabled(true);
+    Timer4.setEnabled(false);
+    ShowTurnLimit(Label5, AnswerLimitText);
+  } else if (Button == 2) {  // the answerer's turn
+    Command2.setEnabled(true);
+    QuestionSeconds = CountOf(QuestionLimitText);
+    Timer1.setEnabled(true);
+    Timer4.setEnabled(true);
+    Timer3.setEnabled(false);
+    ShowTurnLimit(Label4, QuestionLimitText);
+  }
+}
+
+void Form5::Image1_MouseMove(int Button, int Shift, double X, double Y) {
+  (void)Button, (void)Shift, (void)X;
+  if (common::InBottomStrip(*this, Command1, Y))
+    ShowButtons();
+  else
+    HideButtons();
+}
+
+void Form5::ShowButtons() {
+  Command1.setVisible(true);
+  Command2.setVisible(true);
+  Command4.setVisible(true);
+}
+
+void Form5::HideButtons() {
+  Command1.setVisible(false);
+  Command2.setVisible(false);
+  Command4.setVisible(false);
+}
+
+void Form5::PlayTimeUpSound() {
+  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, key::kTimeUpSound,
+                          common::builtin::kTimeUpSound);
+}
+
+void Form5::PlayWarningSound() {
+  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, key::kWarningSound,
+                          common::builtin::kWarningSound);
+}
+
+void Form5::PlayOvertimeSound() {
+  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, key::kOvertimeSound,
+                          common::builtin::kOvertimeSound);
+}
 
 }  // namespace tallamo
