@@ -75,15 +75,21 @@ for _ in range(count):
 EOF
 }
 
-# confetti SEED COUNT XMIN XMAX YMIN YMAX COLOURS: MVG small turned rectangles.
+# confetti SEED COUNT XMIN XMAX YMIN YMAX COLOURS [CLEAR_X0 CLEAR_Y0 CLEAR_X1
+# CLEAR_Y1]: MVG small turned rectangles, none inside the clear box.
 confetti() {
   "$PYTHON" - "$@" <<'EOF'
 import math, random, sys
 seed, count, xmin, xmax, ymin, ymax = map(int, sys.argv[1:7])
 colours = sys.argv[7].split(",")
+clear = list(map(int, sys.argv[8:12])) if len(sys.argv) > 8 else None
 rng = random.Random(seed)
-for _ in range(count):
+placed = 0
+while placed < count:
     x, y = rng.randint(xmin, xmax), rng.randint(ymin, ymax)
+    if clear and clear[0] <= x <= clear[2] and clear[1] <= y <= clear[3]:
+        continue
+    placed += 1
     w, h, a = rng.randint(8, 18), rng.randint(4, 8), rng.uniform(0, math.pi)
     c, s = math.cos(a), math.sin(a)
     corners = [(x + dx * c - dy * s, y + dx * s + dy * c)
@@ -214,8 +220,8 @@ side_stage() {  # side_stage TOP BOTTOM GLOW WORD SEED OUT
     "$tmp/stage.miff"
   jpeg "$tmp/stage.miff" "$data/background/$6"
 }
-side_stage '#143a80' '#081a40' '#1f4f9a' '正方' 21 stage_zf.jpg
-side_stage '#7a1a2a' '#3a0810' '#8c2a38' '反方' 22 stage_ff.jpg
+side_stage '#143a80' '#081a40' '#163c78' '正方' 21 stage_zf.jpg
+side_stage '#6e1624' '#32060e' '#5e1a26' '反方' 22 stage_ff.jpg
 
 # Question and answer (three clocks): two frames behind the turn clocks at the
 # top, a soft field behind the total clock.
@@ -281,7 +287,7 @@ left_mask $W $H 200
 "$IM" -size ${W}x${H} gradient:'#9a1422'-'#3c040c' \
   \( -size 2200x2200 radial-gradient:'#c8343f'-black \) -geometry -140-900 -compose screen -composite \
   \( \( -size ${W}x${H} xc:none -fill 'rgba(255,214,120,0.09)' -draw "$(rays 1060 -120 40 2600 1.8)" -blur 0x4 \
-        -fill 'rgba(255,214,120,0.85)' -draw "$(confetti 51 90 260 1900 0 1080 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \) \
+        -fill 'rgba(255,214,120,0.85)' -draw "$(confetti 51 70 260 1900 0 1080 '#ffd866,#ffe9b0,#f5b940,#ffffff' 560 300 1580 740)" \) \
      "$tmp/mask.png" -compose dst-in -composite \) -compose over -composite \
   -font "$SERIF_BOLD" -pointsize 170 -kerning 50 -gravity center \
   -fill 'rgba(0,0,0,0.45)' -annotate +108-92 '颁奖典礼' -fill '#ffd866' -annotate +100-100 '颁奖典礼' \
@@ -293,7 +299,7 @@ jpeg "$tmp/cite.miff" "$data/background/cite.jpg"
 # Result announcement: a spotlight behind the scores; no text of its own.
 "$IM" -size ${W}x${H} gradient:'#1e1a5a'-'#07061c' \
   \( -size 2000x2000 radial-gradient:'#4b3f9e'-black \) -geometry -40-460 -compose screen -composite \
-  \( -size ${W}x${H} xc:none -fill 'rgba(200,190,255,0.05)' -draw "$(rays 960 -300 30 2600 1.5)" -blur 0x4 \) -compose over -composite \
+  \( -size ${W}x${H} xc:none -fill 'rgba(200,190,255,0.04)' -draw "$(rays 960 -300 30 2600 1.5)" -blur 0x4 \) -compose over -composite \
   \( -size ${W}x${H} xc:none -fill 'rgba(255,255,255,0.05)' -draw "$(scatter 61 26 0 1920 0 1080 20 120)" -blur 0x6 \) -composite \
   \( -size ${W}x200 gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.35)' \) -geometry +0+880 -composite \
   "$tmp/result.miff"
@@ -301,8 +307,8 @@ jpeg "$tmp/result.miff" "$data/background/result.jpg"
 
 # Winner: gold burst on red, confetti at the edges; no text of its own.
 "$IM" -size ${W}x${H} gradient:'#b0141f'-'#4a0409' \
-  \( -size 1800x1800 radial-gradient:'#e0573a'-black \) -geometry +60-360 -compose screen -composite \
-  \( -size ${W}x${H} xc:none -fill 'rgba(255,222,130,0.12)' -draw "$(rays 960 540 44 1600 1.9)" -blur 0x5 \) -compose over -composite \
+  \( -size 1800x1800 radial-gradient:'#b23a2c'-black \) -geometry +60-360 -compose screen -composite \
+  \( -size ${W}x${H} xc:none -fill 'rgba(255,222,130,0.08)' -draw "$(rays 960 540 44 1600 1.9)" -blur 0x5 \) -compose over -composite \
   -fill 'rgba(255,220,120,0.9)' -draw "$(confetti 71 70 0 1920 0 250 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
   -draw "$(confetti 72 70 0 1920 830 1000 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
   \( -size ${W}x200 gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.35)' \) -geometry +0+880 -composite \
@@ -321,13 +327,26 @@ theme() {  # theme TOP BOTTOM MOTIF_COLOUR SEED OUT
   jpeg "$tmp/theme.miff" "$data/Theme/$5"
 }
 theme '#e8f2fc' '#c9def4' 'rgba(255,255,255,0.55)' 81 Theme1.jpg   # clear sky
-theme '#eef7ec' '#d2e9cf' 'rgba(255,255,255,0.5)' 82 Theme2.jpg    # bamboo green
+"$IM" -size ${TW}x${TH} gradient:'#f1f8ef'-'#d6ebd2' \
+  \( -size ${TW}x${TH} xc:none -fill 'rgba(70,140,80,0.10)' -draw "$("$PYTHON" -c "
+for x, w in ((640, 26), (690, 18), (735, 30), (40, 22)):
+    for y in range(-20, $TH, 130):
+        print(f'roundrectangle {x},{y + 6} {x + w},{y + 124} 8,8')")" -blur 0x2 \) -compose over -composite \
+  -fill 'rgba(255,255,255,0.35)' -draw "rectangle 0,$((TH - 44)) $TW,$TH" \
+  "$tmp/theme.miff"
+jpeg "$tmp/theme.miff" "$data/Theme/Theme2.jpg"                   # bamboo green
 stripes $TW $TH 24 'rgba(150,120,80,0.05)'
 "$IM" -size ${TW}x${TH} gradient:'#fbf6ea'-'#efe3c8' "$tmp/stripes.png" -compose over -composite \
   -seed 83 -attenuate 0.15 +noise gaussian -fill 'rgba(255,255,255,0.35)' -draw "rectangle 0,$((TH - 44)) $TW,$TH" \
   "$tmp/theme.miff"
 jpeg "$tmp/theme.miff" "$data/Theme/Theme3.jpg"                   # rice paper
-theme '#f1eef8' '#dcd5ec' 'rgba(255,255,255,0.5)' 84 Theme4.jpg    # lavender dusk
+"$IM" -size ${TW}x${TH} gradient:'#f3f0f9'-'#dcd4ee' \
+  \( -size ${TW}x${TH} xc:none -fill none -stroke 'rgba(255,255,255,0.55)' -strokewidth 18 \
+     -draw 'circle 760,600 1060,600' -draw 'circle 760,600 990,600' -draw 'circle 760,600 920,600' \
+     -draw 'circle 60,-40 260,-40' -draw 'circle 60,-40 190,-40' -blur 0x3 \) -compose over -composite \
+  -fill 'rgba(255,255,255,0.35)' -draw "rectangle 0,$((TH - 44)) $TW,$TH" \
+  "$tmp/theme.miff"
+jpeg "$tmp/theme.miff" "$data/Theme/Theme4.jpg"                   # lavender dusk
 
 # Background of the timed-stage editor page: a light, quiet grid.
 "$IM" -size ${TW}x${TH} gradient:'#f5f7fa'-'#e4e9f0' \
@@ -339,6 +358,32 @@ for y in range(0, $TH, 20): print(f'line 0,{y} $TW,{y}')")" \
   "$tmp/editor.miff"
 jpeg "$tmp/editor.miff" "$data/element/theme1.jpg"
 
+# Pictures designed with three windows, for a program that loads them from
+# here: the settings pages without a theme, the about window (its proportions,
+# labels in red over the right half) and the score-entry window.
+stripes $TW $TH 28 'rgba(60,90,140,0.04)'
+"$IM" -size ${TW}x${TH} gradient:'#f7f9fc'-'#e2e8f0' "$tmp/stripes.png" -compose over -composite \
+  -fill 'rgba(255,255,255,0.4)' -draw "rectangle 0,$((TH - 44)) $TW,$TH" \
+  "$tmp/design.miff"
+jpeg "$tmp/design.miff" "$data/element/design.jpg"
+
+"$IM" -size 340x800 gradient:'#fdfbf5'-'#e9eef6' -rotate -90 \
+  -fill '#123266' -draw 'rectangle 0,0 300,340' \
+  -fill none -stroke 'rgba(255,233,168,0.9)' -strokewidth 7 -draw 'circle 150,120 150,64' \
+  -strokewidth 6 -draw 'line 150,120 150,84' -draw 'line 150,120 178,136' \
+  -stroke none -fill '#ffe9a8' -draw 'circle 150,120 156,120' \
+  -font "$SANS_BOLD" -pointsize 44 -fill white -gravity north -annotate -250+205 'Tallamo' \
+  -font "$KAI" -pointsize 26 -fill '#ffe9a8' -annotate -250+268 '辩论赛计时系统' \
+  -fill '#c9a44a' -draw 'rectangle 300,0 306,340' \
+  "$tmp/about.miff"
+jpeg "$tmp/about.miff" "$data/element/about.jpg"
+
+"$IM" -size 640x480 gradient:'#f7f9fc'-'#dde6f1' \
+  -fill '#123266' -draw 'rectangle 0,0 640,64' -fill '#c9a44a' -draw 'rectangle 0,64 640,68' \
+  -fill 'rgba(255,255,255,0.6)' -draw 'roundrectangle 24,92 616,440 14,14' \
+  "$tmp/score.miff"
+jpeg "$tmp/score.miff" "$data/element/score.jpg"
+
 # Help pictures of the three timing modes, 480 x 300: a small drawing of the
 # screen each mode opens.
 HW=480
@@ -347,14 +392,14 @@ button_row() {  # MVG of small buttons along the bottom, from X, N buttons
   "$PYTHON" -c "
 x = $1
 for i in range($2):
-    print(f'roundrectangle {x + i * 62},274 {x + i * 62 + 56},292 4,4')"
+    print(f'roundrectangle {x + i * 72},272 {x + i * 72 + 66},292 4,4')"
 }
 "$IM" -size ${HW}x${HH} gradient:'#143a80'-'#081a40' \
   -font "$SERIF_BOLD" -pointsize 18 -fill 'rgba(255,255,255,0.6)' -gravity north -annotate +0+14 '正方' \
   -font "$SANS_BOLD" -pointsize 78 -fill white -gravity center -annotate +0-6 '3分0秒' \
-  -gravity northwest -fill 'rgba(255,255,255,0.85)' -draw "$(button_row 116 4)" \
+  -gravity northwest -fill 'rgba(255,255,255,0.85)' -draw "$(button_row 99 4)" \
   -font "$SANS" -pointsize 10 -fill '#203050' \
-  -annotate +125+277 '初始化' -annotate +182+277 '开始计时' -annotate +244+277 '计时暂停' -annotate +301+277 '返回主界面' \
+  -annotate +117+275 '初始化' -annotate +184+275 '开始计时' -annotate +256+275 '计时暂停' -annotate +322+275 '返回主界面' \
   -font "$SANS_BOLD" -pointsize 14 -fill '#ffcc00' -annotate +10+8 'Mode-1' \
   "$tmp/help1.miff"
 jpeg "$tmp/help1.miff" "$data/helpimg/1.jpg"
@@ -366,7 +411,7 @@ jpeg "$tmp/help1.miff" "$data/helpimg/1.jpg"
   -font "$SANS_BOLD" -pointsize 50 -fill '#102a6e' -annotate +170+102 '3分12秒' -fill '#102a6e' -annotate +170+204 '4分0秒' \
   -fill '#2f6fd6' -draw 'rectangle 0,244 480,246' \
   -font "$SANS" -pointsize 14 -fill '#203050' -annotate +20+268 '← 或鼠标左键：正方计时' -annotate +262+268 '→ 或鼠标右键：反方计时' \
-  -font "$SANS_BOLD" -pointsize 14 -fill '#c03030' -annotate +10+8 'Mode-2' \
+  -font "$SANS_BOLD" -pointsize 14 -fill '#c03030' -annotate +10+22 'Mode-2' \
   "$tmp/help2.miff"
 jpeg "$tmp/help2.miff" "$data/helpimg/2.jpg"
 
@@ -383,8 +428,8 @@ jpeg "$tmp/help2.miff" "$data/helpimg/2.jpg"
 jpeg "$tmp/help3.miff" "$data/helpimg/3.jpg"
 
 # Button cursor, 32 x 32 with transparency: a white pointing hand with a dark
-# outline, drawn four times larger and scaled down; its hot spot (the tip of
-# the finger) is at x 12, y 1.
+# outline, drawn large, scaled to 24 x 24 and placed at x 3, y 1; its hot spot
+# (the tip of the finger) is at x 12, y 1.
 "$IM" -size 128x128 xc:none \
   -fill white -stroke '#1a1a1a' -strokewidth 7 -draw "path '\
 M 40,62 L 40,14 C 40,2 60,2 60,14 L 60,54 \
@@ -394,8 +439,9 @@ L 92,58 C 92,48 108,48 108,58 L 108,90 \
 C 108,110 98,124 78,124 L 58,124 C 46,124 40,118 32,108 \
 L 14,84 C 6,74 18,62 28,70 L 40,82 Z'" \
   -stroke '#1a1a1a' -strokewidth 4 -draw 'line 60,54 60,72' -draw 'line 76,56 76,72' -draw 'line 92,60 92,74' \
-  -filter Lanczos -resize 32x32 \
-  -define png:exclude-chunks=date,time -define png:color-type=6 "$data/element/cursor.png"
+  -filter Lanczos -resize 24x24 -background none -gravity northwest -splice 3x1 -extent 32x32 \
+  -channel A -black-threshold 3% +channel \
+  -depth 8 -define png:exclude-chunks=date,time -define png:color-type=6 "$data/element/cursor.png"
 
 # ---------------------------------------------------------------------------
 # the rest of the folder

@@ -10,9 +10,10 @@ Usage: tools/make_config.py [DATA_DIR]      (default: data/ of this repository)
 
 Each file is described by a layout (its sections and their keys, in the order
 the program writes them) and by the values.  A value missing from the layout,
-a layout key without a value, a value longer than the 99 bytes a reader gets
-back, or a path to a shipped picture or sound that does not exist stops the
-script, so a misspelt key never reaches data/.
+a layout key without a value, or a value longer than the 99 bytes a reader
+gets back stops the script, so a misspelt key never reaches data/.  A relative
+path to a picture or sound that is not in DATA_DIR is reported as a warning
+(tools/make_assets.sh makes those files before it runs this script).
 """
 
 import os
@@ -41,9 +42,9 @@ def shipped(relative):
 
 WHITE = rgb(255, 255, 255)
 GOLD = rgb(255, 204, 0)            # warning colour on the dark stage pictures
-NIGHT_BLUE = rgb(14, 33, 72)       # console picture background/main.jpg
-AFFIRMATIVE_BLUE = rgb(12, 36, 84)  # background/stage_zf.jpg
-NEGATIVE_RED = rgb(84, 14, 26)     # background/stage_ff.jpg
+NIGHT_BLUE = rgb(22, 48, 92)       # console picture background/main.jpg
+AFFIRMATIVE_BLUE = rgb(20, 52, 108)  # background/stage_zf.jpg
+NEGATIVE_RED = rgb(96, 22, 36)     # background/stage_ff.jpg
 PALE_BLUE = rgb(234, 240, 248)     # background/stage_qa.jpg and stage_free.jpg
 INK_BLUE = rgb(16, 42, 110)        # clock on the light stage pictures
 ALERT_RED = rgb(200, 20, 20)       # warning colour on the light stage pictures
@@ -137,7 +138,7 @@ VALUES["config/PPT.ini"] = {"配置信息": {
 VALUES["config/TW&DP.ini"] = {
     "配置信息TW": {
         "环节名称": "观众提问",
-        "背景颜色": rgb(10, 62, 74),
+        "背景颜色": rgb(20, 84, 96),
         "倒序限时": "300",
         "背景图片": shipped("background/tw.jpg"),
         "显示计时": "1",
@@ -145,7 +146,7 @@ VALUES["config/TW&DP.ini"] = {
     },
     "配置信息DP": {
         "环节名称": "嘉宾点评",
-        "背景颜色": rgb(46, 22, 82),
+        "背景颜色": rgb(64, 36, 108),
         "倒序限时": "600",
         "背景图片": shipped("background/dp.jpg"),
         "显示计时": "1",
@@ -154,7 +155,7 @@ VALUES["config/TW&DP.ini"] = {
 }
 
 VALUES["config/cite.ini"] = {"配置信息": {
-    "背景颜色": rgb(110, 12, 20),
+    "背景颜色": rgb(130, 28, 36),
     "背景图片": shipped("background/cite.jpg"),
     "背景音乐": "Default",
     "自定义背景音乐": "",
@@ -176,7 +177,7 @@ VALUES["config/Result.ini"] = {
         "获胜方": "",
         "背景图片": shipped("background/result.jpg"),
         "公布获胜方背景图片": shipped("background/winner.jpg"),
-        "背景颜色": rgb(22, 18, 64),
+        "背景颜色": rgb(40, 34, 96),
         "公布正方得分时音效": "Default",
         "自定义公布正方得分时音效": "",
         "公布反方得分时音效": "Default",

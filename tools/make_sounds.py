@@ -126,11 +126,12 @@ def brass(freq, seconds, gain=1.0):
     count = int(seconds * RATE)
     out = [0.0] * count
     harmonics = [(k, 1.0 / k ** 1.1) for k in range(1, 9) if freq * k < RATE * 0.42]
+    phase = 0.0
     for n in range(count):
         t = n / RATE
-        vibrato = 1.0 + 0.004 * math.sin(TWO_PI * 5.5 * t) * min(1.0, max(0.0, t - 0.15) * 4)
+        depth = 0.004 * min(1.0, max(0.0, t - 0.15) * 4)   # vibrato sets in after 0.15 s
+        phase += TWO_PI * freq * (1.0 + depth * math.sin(TWO_PI * 5.5 * t)) / RATE
         brightness = min(1.0, t / 0.05)
-        phase = TWO_PI * freq * t * vibrato
         value = 0.0
         for k, amplitude in harmonics:
             value += amplitude * (brightness if k > 2 else 1.0) * math.sin(k * phase)
@@ -180,15 +181,19 @@ def drum_roll(seconds, seed, gain=1.0):
 
 
 def cymbal(seconds, seed, gain=1.0):
+    """A soft crash: high noise with a smoothed top, dying away to silence."""
     rng = random.Random(seed)
     count = int(seconds * RATE)
     out = [0.0] * count
     previous = 0.0
+    smooth = 0.0
     for n in range(count):
         white = rng.uniform(-1.0, 1.0)
         high = white - previous
         previous = white
-        out[n] = high * gain * math.exp(-n / (RATE * seconds * 0.28))
+        smooth += 0.6 * (high - smooth)
+        decay = math.exp(-n / (RATE * seconds * 0.25))
+        out[n] = smooth * gain * decay * envelope(n, 0.002, seconds * 0.3, seconds)
     return out
 
 
@@ -221,7 +226,7 @@ def score_reveal(notes, seed):
     track.add(0.0, drum_roll(0.95, seed, 0.7))
     chord(track, 0.95, notes, 1.3, brass, 0.22)
     chord(track, 0.95, notes, 1.3, bell, 0.20)
-    track.add(0.95, cymbal(1.2, seed + 1, 0.35))
+    track.add(0.95, cymbal(1.3, seed + 1, 0.22))
     return track
 
 
@@ -235,7 +240,7 @@ def victory_fanfare():
     start = 7.5 * beat
     chord(track, start, ["C4", "E4", "G4", "C5"], 3.6 - start, brass, 0.12)
     chord(track, start, ["C6", "E6", "G6"], 2.2, bell, 0.10)
-    track.add(start, cymbal(1.8, 77, 0.4))
+    track.add(start, cymbal(2.2, 77, 0.22))
     return track
 
 
