@@ -21,8 +21,12 @@ Form6::Form6(platform::Desktop& desktop) : platform::Form(desktop, "Form6") {
   Command3.Click = [this] { Command3_Click(); };
   Timer1.Tick = [this] { Timer1_Timer(); };
   Timer2.Tick = [this] { Timer2_Timer(); };
-  Image1.MouseDown = [this](int button, int shift, double x, double y) { Image1_MouseDown(button, shift, x, y); };
-  Image1.MouseMove = [this](int button, int shift, double x, double y) { Image1_MouseMove(button, shift, x, y); };
+  Image1.MouseDown = [this](int button, int shift, double x, double y) {
+    Image1_MouseDown(button, shift, x, y);
+  };
+  Image1.MouseMove = [this](int button, int shift, double x, double y) {
+    Image1_MouseMove(button, shift, x, y);
+  };
 }
 
 void Form6::build() {
