@@ -3,9 +3,9 @@
 #include <string>
 
 #include "common/config_names.h"
-#include "common/ini.h"
 #include "common/layout.h"
 #include "common/sensing.h"
+#include "stages/stage_screen.h"
 
 namespace tallamo {
 
@@ -32,9 +32,7 @@ void Form15::build() {
 void Form15::Form_Load() {
   ShowButtons();
   common::RecordLayout(*this);
-  const std::string picture = common::ReadIni(desktop().programPath(common::handoff_ini::kFile),
-                                              common::kSection, common::stage_ini::kTransitionPicture);
-  Image1.loadPicture(picture);
+  Image1.loadPicture(stages::ReadHandOff(desktop(), common::stage_ini::kTransitionPicture));
 }
 
 void Form15::Form_Resize() {
@@ -45,8 +43,7 @@ void Form15::Form_Resize() {
 // "进入计时界面": the timer screen of the stage's mode; any other mode leaves the screen as it is.
 void Form15::Command1_Click() {
   namespace key = common::stage_ini;
-  const std::string mode =
-      common::ReadIni(desktop().programPath(common::handoff_ini::kFile), common::kSection, key::kMode);
+  const std::string mode = stages::ReadHandOff(desktop(), key::kMode);
   const char* next = mode == key::kMode1   ? "Form17"
                      : mode == key::kMode2 ? "Form6"
                      : mode == key::kMode3 ? "Form5"

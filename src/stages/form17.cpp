@@ -2,11 +2,9 @@
 
 #include "common/config_names.h"
 #include "common/convert.h"
-#include "common/ini.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/sensing.h"
-#include "common/sound.h"
 #include "stages/stage_clock.h"
 
 namespace tallamo {
@@ -59,10 +57,6 @@ void Form17::build() {
   Timer1.setEnabled(false);
 }
 
-std::string Form17::HandoffFile() const {
-  return desktop().programPath(common::handoff_ini::kFile);
-}
-
 void Form17::Form_Load() {
   Command2.setEnabled(false);
   common::RecordLayout(*this);
@@ -71,43 +65,25 @@ void Form17::Form_Load() {
   Command4.setEnabled(false);
 
   // From here on a value that does not fit leaves its item as it was; the next step runs.
-  namespace key = common::stage_ini;
-  const std::string file = HandoffFile();
-  const auto read = [&](const char* name) { return common::ReadIni(file, common::kSection, name); };
-  StageName = read(common::handoff_ini::kName);
-  DisplayFormat = read(key::kDisplayFormat);
-  LimitText = read(key::kLimit);
-  WarningPoint = read(key::kWarningPoint);
-  FontName = read(key::kFontName);
-  FontSize = read(key::kFontSize);
-  FontBold = read(key::kBold);
-  FontItalic = read(key::kItalic);
-  TakeColour(NormalColour, read(key::kNormalColour));
-  TakeColour(WarningColour, read(key::kWarningColour));
-  TakeColour(BackColour, read(key::kBackColour));
-  PicturePath = read(key::kPicture);
+  Stage = stages::ReadStageSettings(desktop());
+  TakeColour(NormalColour, Stage.NormalColour);
+  TakeColour(WarningColour, Stage.WarningColour);
+  TakeColour(BackColour, Stage.BackColour);
 
-  SetCounterFromLimit();
+  ClockSeconds = stages::LimitCount(Stage.LimitText);
 
-  Label2.setFontName(FontName);
-  if (auto size = common::StrictNumber(FontSize)) Label2.setFontSize(*size);
-  Label2.setFontBold(FontBold == "Y");
-  Label2.setFontItalic(FontItalic == "Y");
+  stages::ApplyStageFont(Label2, Stage);
 
   Label2.setForeColor(NormalColour);
   setBackColor(BackColour);
 
-  if (PicturePath.empty())
+  if (Stage.PicturePath.empty())
     Image1.clearPicture();
   else
-    Image1.loadPicture(PicturePath);
+    Image1.loadPicture(Stage.PicturePath);
 
   Timer1.setEnabled(false);
-  stages::ShowCount(Label2, ClockSeconds, DisplayFormat);
-}
-
-void Form17::SetCounterFromLimit() {
-  ClockSeconds = stages::ReadSeconds(LimitText).value_or(0);
+  stages::ShowCount(Label2, ClockSeconds, Stage.DisplayFormat);
 }
 
 void Form17::FitPicture() {
@@ -125,12 +101,12 @@ void Form17::Form_Resize() {
 
 void Form17::Form_Unload(int& Cancel) {
   (void)Cancel;
-  if (platform::Form* console = desktop().form("Form4")) console->Show();
+  stages::ShowConsole(desktop());
 }
 
 // "返回主界面"
 void Form17::Command1_Click() {
-  if (platform::Form* console = desktop().form("Form4")) console->Show();
+  stages::ShowConsole(desktop());
   Unload();
 }
 
@@ -150,14 +126,14 @@ void Form17::Command3_Click() {
 // "初始化": back to the limit in the normal colour, stopped; the buttons stay as they are.
 void Form17::Command4_Click() {
   Timer1.setEnabled(false);
-  SetCounterFromLimit();
+  ClockSeconds = stages::LimitCount(Stage.LimitText);
   Label2.setForeColor(NormalColour);
-  stages::ShowCount(Label2, ClockSeconds, DisplayFormat);
+  stages::ShowCount(Label2, ClockSeconds, Stage.DisplayFormat);
 }
 
 // At time-up only the clock stops; the label keeps the colour it has.
 void Form17::Timer1_Timer() {
-  stages::TickMainClock(ClockSeconds, Label2, DisplayFormat, WarningPoint,
+  stages::TickMainClock(ClockSeconds, Label2, Stage.DisplayFormat, Stage.WarningPoint,
                         {.playWarningSound = [this] { PlayWarningSound(); },
                          .playTimeUpSound = [this] { PlayTimeUpSound(); },
                          .applyWarningColour = [this] { Label2.setForeColor(WarningColour); },
@@ -181,13 +157,11 @@ void Form17::HideButtons() {
 }
 
 void Form17::PlayTimeUpSound() {
-  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, common::stage_ini::kTimeUpSound,
-                          common::builtin::kTimeUpSound);
+  stages::PlayHandOffSound(desktop(), common::stage_ini::kTimeUpSound, common::builtin::kTimeUpSound);
 }
 
 void Form17::PlayWarningSound() {
-  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, common::stage_ini::kWarningSound,
-                          common::builtin::kWarningSound);
+  stages::PlayHandOffSound(desktop(), common::stage_ini::kWarningSound, common::builtin::kWarningSound);
 }
 
 }  // namespace tallamo

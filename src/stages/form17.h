@@ -3,9 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-
 #include "platform/controls.h"
+#include "stages/stage_screen.h"
 
 namespace tallamo {
 
@@ -17,15 +16,7 @@ class Form17 : public platform::Form {
   std::int16_t ClockSeconds = 0;
 
   // The stage's settings as the hand-off file holds them.
-  std::string StageName;
-  std::string DisplayFormat;
-  std::string LimitText;
-  std::string WarningPoint;
-  std::string FontName;
-  std::string FontSize;
-  std::string FontBold;
-  std::string FontItalic;
-  std::string PicturePath;
+  stages::StageSettings Stage;
   // Colours are made numbers once, at load; a stored text that is no colour keeps the number held.
   std::int32_t NormalColour = 0;
   std::int32_t WarningColour = 0;
@@ -59,9 +50,6 @@ class Form17 : public platform::Form {
   void Timer1_Timer();
   void Image1_MouseMove(int Button, int Shift, double X, double Y);
 
-  std::string HandoffFile() const;
-  // The counter from the limit; a limit outside the counter's range starts the clock at 0.
-  void SetCounterFromLimit();
   // The background picture fills the window.
   void FitPicture();
 };

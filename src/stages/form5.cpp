@@ -4,11 +4,9 @@
 
 #include "common/config_names.h"
 #include "common/convert.h"
-#include "common/ini.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/sensing.h"
-#include "common/sound.h"
 #include "stages/stage_clock.h"
 
 namespace tallamo {
@@ -21,14 +19,9 @@ using platform::colour::Red;
 
 constexpr std::int32_t kLineBlue = platform::colour::rgb(0, 0, 255);
 
-// A limit made a count; a limit beyond the counter's range starts the clock at 0.
-std::int16_t CountOf(const std::string& limitText) {
-  return stages::ReadSeconds(limitText).value_or(0);
-}
-
-// A stored colour applied to a label's text; a text that is no colour number leaves the label as it is.
-void ApplyColour(platform::Label& label, const std::string& colourText) {
-  if (auto colour = common::ColourValue(colourText)) label.setForeColor(*colour);
+// A turn limit as the text of its leading number: "45s" is kept as "45".
+std::string TurnLimitText(const std::string& stored) {
+  return common::NumberText(common::LenientNumber(stored));
 }
 
 }  // namespace
@@ -107,10 +100,6 @@ void Form5::build() {
   }
 }
 
-std::string Form5::HandoffFile() const {
-  return desktop().programPath(common::handoff_ini::kFile);
-}
-
 void Form5::Form_Load() {
   Command2.setEnabled(false);
   Timer3.setEnabled(false);
@@ -119,39 +108,23 @@ void Form5::Form_Load() {
   setCaption(common::kProgramTitle);
   Command4.setEnabled(false);
 
-  const std::string file = HandoffFile();
-  const auto read = [&](const char* name) { return common::ReadIni(file, common::kSection, name); };
-  StageName = read(common::handoff_ini::kName);
-  DisplayFormat = read(key::kDisplayFormat);
-  LimitText = read(key::kLimit);
-  WarningPoint = read(key::kWarningPoint);
-  FontName = read(key::kFontName);
-  FontSize = read(key::kFontSize);
-  FontBold = read(key::kBold);
-  FontItalic = read(key::kItalic);
-  NormalColour = read(key::kNormalColour);
-  WarningColour = read(key::kWarningColour);
-  BackColour = read(key::kBackColour);
-  PicturePath = read(key::kPicture);
-  QuestionLimitText = common::NumberText(common::LenientNumber(read(key::kQuestionLimit)));
-  AnswerLimitText = common::NumberText(common::LenientNumber(read(key::kAnswerLimit)));
+  Stage = stages::ReadStageSettings(desktop());
+  QuestionLimitText = TurnLimitText(stages::ReadHandOff(desktop(), key::kQuestionLimit));
+  AnswerLimitText = TurnLimitText(stages::ReadHandOff(desktop(), key::kAnswerLimit));
 
-  TotalSeconds = CountOf(LimitText);
-  QuestionSeconds = CountOf(QuestionLimitText);
-  AnswerSeconds = CountOf(AnswerLimitText);
+  TotalSeconds = stages::LimitCount(Stage.LimitText);
+  QuestionSeconds = stages::LimitCount(QuestionLimitText);
+  AnswerSeconds = stages::LimitCount(AnswerLimitText);
 
   // The total clock takes the stage's font; the turn clocks keep theirs.
-  Label2.setFontName(FontName);
-  if (auto size = common::StrictNumber(FontSize)) Label2.setFontSize(*size);
-  Label2.setFontBold(FontBold == "Y");
-  Label2.setFontItalic(FontItalic == "Y");
-  ApplyColour(Label2, NormalColour);
+  stages::ApplyStageFont(Label2, Stage);
+  stages::ApplyColourText(Label2, Stage.NormalColour);
 
-  if (auto colour = common::ColourValue(BackColour)) setBackColor(*colour);
-  Image1.loadPicture(PicturePath);
+  if (auto colour = common::ColourValue(Stage.BackColour)) setBackColor(*colour);
+  Image1.loadPicture(Stage.PicturePath);
   Timer1.setEnabled(false);
 
-  stages::ShowCount(Label2, TotalSeconds, DisplayFormat);
+  stages::ShowCount(Label2, TotalSeconds, Stage.DisplayFormat);
   Label4.setCaption(QuestionLimitText + "s");
   Label5.setCaption(AnswerLimitText + "s");
 }
@@ -164,11 +137,11 @@ void Form5::Form_Resize() {
 
 void Form5::Form_Unload(int& Cancel) {
   (void)Cancel;
-  if (platform::Form* console = desktop().form("Form4")) console->Show();
+  stages::ShowConsole(desktop());
 }
 
 void Form5::Command1_Click() {
-  if (platform::Form* console = desktop().form("Form4")) console->Show();
+  stages::ShowConsole(desktop());
   Unload();
 }
 
@@ -180,14 +153,14 @@ void Form5::Command2_Click() {
 }
 
 void Form5::Command4_Click() {
-  QuestionSeconds = CountOf(QuestionLimitText);
-  AnswerSeconds = CountOf(AnswerLimitText);
-  TotalSeconds = CountOf(LimitText);
+  QuestionSeconds = stages::LimitCount(QuestionLimitText);
+  AnswerSeconds = stages::LimitCount(AnswerLimitText);
+  TotalSeconds = stages::LimitCount(Stage.LimitText);
   Timer1.setEnabled(false);
   Timer3.setEnabled(false);
   Timer4.setEnabled(false);
-  ApplyColour(Label2, NormalColour);
-  stages::ShowCount(Label2, TotalSeconds, DisplayFormat);
+  stages::ApplyColourText(Label2, Stage.NormalColour);
+  stages::ShowCount(Label2, TotalSeconds, Stage.DisplayFormat);
   ShowTurnLimit(Label4, QuestionLimitText);
   ShowTurnLimit(Label5, AnswerLimitText);
 }
@@ -196,14 +169,14 @@ void Form5::Timer1_Timer() {
   stages::MainClockTick screen;
   screen.playWarningSound = [this] { PlayWarningSound(); };
   screen.playTimeUpSound = [this] { PlayTimeUpSound(); };
-  screen.applyWarningColour = [this] { ApplyColour(Label2, WarningColour); };
+  screen.applyWarningColour = [this] { stages::ApplyColourText(Label2, Stage.WarningColour); };
   screen.timeUp = [this] {
     Timer1.setEnabled(false);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
     Label2.setForeColor(Red);
   };
-  stages::TickMainClock(TotalSeconds, Label2, DisplayFormat, WarningPoint, screen);
+  stages::TickMainClock(TotalSeconds, Label2, Stage.DisplayFormat, Stage.WarningPoint, screen);
 }
 
 void Form5::Timer3_Timer() {
@@ -233,7 +206,7 @@ void Form5::Image1_MouseDown(int Button, int Shift, double X, double Y) {
   (void)Shift, (void)X, (void)Y;
   if (Button == 1) {  // the questioner's turn
     Command2.setEnabled(true);
-    AnswerSeconds = CountOf(AnswerLimitText);
+    AnswerSeconds = stages::LimitCount(AnswerLimitText);
     Command4.setEnabled(true);
     Timer1.setEnabled(true);
     Timer3.setEnabled(true);
@@ -241,7 +214,7 @@ void Form5::Image1_MouseDown(int Button, int Shift, double X, double Y) {
     ShowTurnLimit(Label5, AnswerLimitText);
   } else if (Button == 2) {  // the answerer's turn
     Command2.setEnabled(true);
-    QuestionSeconds = CountOf(QuestionLimitText);
+    QuestionSeconds = stages::LimitCount(QuestionLimitText);
     Timer1.setEnabled(true);
     Timer4.setEnabled(true);
     Timer3.setEnabled(false);
@@ -270,18 +243,15 @@ void Form5::HideButtons() {
 }
 
 void Form5::PlayTimeUpSound() {
-  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, key::kTimeUpSound,
-                          common::builtin::kTimeUpSound);
+  stages::PlayHandOffSound(desktop(), key::kTimeUpSound, common::builtin::kTimeUpSound);
 }
 
 void Form5::PlayWarningSound() {
-  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, key::kWarningSound,
-                          common::builtin::kWarningSound);
+  stages::PlayHandOffSound(desktop(), key::kWarningSound, common::builtin::kWarningSound);
 }
 
 void Form5::PlayOvertimeSound() {
-  common::PlaySoundChoice(desktop(), HandoffFile(), common::kSection, key::kOvertimeSound,
-                          common::builtin::kOvertimeSound);
+  stages::PlayHandOffSound(desktop(), key::kOvertimeSound, common::builtin::kOvertimeSound);
 }
 
 }  // namespace tallamo

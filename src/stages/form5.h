@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "stages/stage_screen.h"
 
 namespace tallamo {
 
@@ -21,18 +22,7 @@ class Form5 : public platform::Form {
 
   // The stage's settings as the hand-off file holds them. Colours stay texts and are made numbers
   // each time they are applied.
-  std::string StageName;
-  std::string DisplayFormat;
-  std::string LimitText;
-  std::string WarningPoint;
-  std::string FontName;
-  std::string FontSize;
-  std::string FontBold;
-  std::string FontItalic;
-  std::string NormalColour;
-  std::string WarningColour;
-  std::string BackColour;
-  std::string PicturePath;
+  stages::StageSettings Stage;
   // The turn limits as the decimal text of their leading number ("45s" is kept as "45").
   std::string QuestionLimitText;
   std::string AnswerLimitText;
@@ -73,7 +63,6 @@ class Form5 : public platform::Form {
   void Image1_MouseDown(int Button, int Shift, double X, double Y);
   void Image1_MouseMove(int Button, int Shift, double X, double Y);
 
-  std::string HandoffFile() const;
   // A turn clock's tick: one second less (never below the counter's range), shown as seconds; at 0
   // or below it stops and turns red, sounding only when it reaches exactly 0.
   void TickTurnClock(std::int16_t& counter, platform::Label& label, platform::Timer& timer);

@@ -2,11 +2,9 @@
 
 #include "common/config_names.h"
 #include "common/convert.h"
-#include "common/ini.h"
 #include "common/layout.h"
 #include "common/program.h"
 #include "common/sensing.h"
-#include "common/sound.h"
 #include "stages/stage_clock.h"
 
 namespace tallamo {
@@ -90,33 +88,19 @@ void Form6::Form_Load() {
   Timer1.setEnabled(false);
   Timer2.setEnabled(false);
 
-  const std::string file = desktop().programPath(common::handoff_ini::kFile);
-  const auto read = [&](const char* key) { return common::ReadIni(file, common::kSection, key); };
-  namespace key = common::stage_ini;
-  DisplayFormat = read(key::kDisplayFormat);
-  StageName = read(common::handoff_ini::kName);
-  LimitText = read(key::kLimit);
-  WarningPoint = read(key::kWarningPoint);
-  FontName = read(key::kFontName);
-  FontSize = read(key::kFontSize);
-  NormalColour = read(key::kNormalColour);
-  FontBold = read(key::kBold);
-  FontItalic = read(key::kItalic);
-  WarningColour = read(key::kWarningColour);
-  BackColourText = read(key::kBackColour);
-  PicturePath = read(key::kPicture);
+  Stage = stages::ReadStageSettings(desktop());
 
-  ApplyStageFont(Label4);
-  ApplyColour(Label4, NormalColour);
-  ApplyStageFont(Label5);
-  ApplyColour(Label5, NormalColour);
+  stages::ApplyStageFont(Label4, Stage);
+  stages::ApplyColourText(Label4, Stage.NormalColour);
+  stages::ApplyStageFont(Label5, Stage);
+  stages::ApplyColourText(Label5, Stage.NormalColour);
 
-  if (auto colour = common::ColourValue(BackColourText)) setBackColor(*colour);
-  Image1.loadPicture(PicturePath);
+  if (auto colour = common::ColourValue(Stage.BackColour)) setBackColor(*colour);
+  Image1.loadPicture(Stage.PicturePath);
 
-  AffirmativeSeconds = NegativeSeconds = LimitSeconds();
-  stages::ShowCount(Label4, AffirmativeSeconds, DisplayFormat);
-  stages::ShowCount(Label5, NegativeSeconds, DisplayFormat);
+  AffirmativeSeconds = NegativeSeconds = stages::LimitCount(Stage.LimitText);
+  stages::ShowCount(Label4, AffirmativeSeconds, Stage.DisplayFormat);
+  stages::ShowCount(Label5, NegativeSeconds, Stage.DisplayFormat);
 }
 
 void Form6::Form_Resize() {
@@ -126,7 +110,7 @@ void Form6::Form_Resize() {
 
 void Form6::Form_Unload(int& Cancel) {
   (void)Cancel;
-  ShowConsole();
+  stages::ShowConsole(desktop());
 }
 
 // The arrow keys reach the window before any focused button, so they switch sides from anywhere.
@@ -171,42 +155,39 @@ void Form6::Command3_Click() {
 }
 
 void Form6::Command2_Click() {
-  ApplyColour(Label4, NormalColour);
-  ApplyColour(Label5, NormalColour);
-  AffirmativeSeconds = NegativeSeconds = LimitSeconds();
-  stages::ShowCount(Label4, AffirmativeSeconds, DisplayFormat);
-  stages::ShowCount(Label5, NegativeSeconds, DisplayFormat);
+  stages::ApplyColourText(Label4, Stage.NormalColour);
+  stages::ApplyColourText(Label5, Stage.NormalColour);
+  AffirmativeSeconds = NegativeSeconds = stages::LimitCount(Stage.LimitText);
+  stages::ShowCount(Label4, AffirmativeSeconds, Stage.DisplayFormat);
+  stages::ShowCount(Label5, NegativeSeconds, Stage.DisplayFormat);
   Timer1.setEnabled(false);
   Timer2.setEnabled(false);
 }
 
 void Form6::Command1_Click() {
-  ShowConsole();
+  stages::ShowConsole(desktop());
   Unload();
 }
 
 void Form6::Timer1_Timer() {
-  stages::TickMainClock(AffirmativeSeconds, Label4, DisplayFormat, WarningPoint,
-                        {.playWarningSound = [this] { PlayWarningSound(); },
-                         .playTimeUpSound = [this] { PlayTimeUpSound(); },
-                         .applyWarningColour = [this] { ApplyColour(Label4, WarningColour); },
-                         .timeUp =
-                             [this] {
-                               Timer1.setEnabled(false);
-                               Label4.setForeColor(platform::colour::Red);
-                             }});
+  TickSide(AffirmativeSeconds, Label4, Timer1);
 }
 
 void Form6::Timer2_Timer() {
-  stages::TickMainClock(NegativeSeconds, Label5, DisplayFormat, WarningPoint,
-                        {.playWarningSound = [this] { PlayWarningSound(); },
-                         .playTimeUpSound = [this] { PlayTimeUpSound(); },
-                         .applyWarningColour = [this] { ApplyColour(Label5, WarningColour); },
-                         .timeUp =
-                             [this] {
-                               Timer2.setEnabled(false);
-                               Label5.setForeColor(platform::colour::Red);
-                             }});
+  TickSide(NegativeSeconds, Label5, Timer2);
+}
+
+void Form6::TickSide(std::int16_t& counter, platform::Label& clock, platform::Timer& timer) {
+  stages::TickMainClock(
+      counter, clock, Stage.DisplayFormat, Stage.WarningPoint,
+      {.playWarningSound = [this] { PlayWarningSound(); },
+       .playTimeUpSound = [this] { PlayTimeUpSound(); },
+       .applyWarningColour = [this, &clock] { stages::ApplyColourText(clock, Stage.WarningColour); },
+       .timeUp =
+           [&clock, &timer] {
+             timer.setEnabled(false);
+             clock.setForeColor(platform::colour::Red);
+           }});
 }
 
 void Form6::ShowButtons() {
@@ -222,35 +203,11 @@ void Form6::HideButtons() {
 }
 
 void Form6::PlayTimeUpSound() {
-  common::PlaySoundChoice(desktop(), desktop().programPath(common::handoff_ini::kFile), common::kSection,
-                          common::stage_ini::kTimeUpSound, common::builtin::kTimeUpSound);
+  stages::PlayHandOffSound(desktop(), common::stage_ini::kTimeUpSound, common::builtin::kTimeUpSound);
 }
 
 void Form6::PlayWarningSound() {
-  common::PlaySoundChoice(desktop(), desktop().programPath(common::handoff_ini::kFile), common::kSection,
-                          common::stage_ini::kWarningSound, common::builtin::kWarningSound);
-}
-
-// An empty or unusable name or size keeps the design font; bold and italic always apply.
-void Form6::ApplyStageFont(platform::Label& clock) {
-  clock.setFontName(FontName);
-  if (auto size = common::StrictNumber(FontSize)) clock.setFontSize(*size);
-  clock.setFontBold(FontBold == "Y");
-  clock.setFontItalic(FontItalic == "Y");
-}
-
-// A colour text that is not a colour number leaves the label's colour as it is.
-void Form6::ApplyColour(platform::Label& clock, const std::string& colourText) {
-  if (auto colour = common::ColourValue(colourText)) clock.setForeColor(*colour);
-}
-
-// A limit beyond the counter's range counts as 0, so that no count of an earlier stage shows.
-std::int16_t Form6::LimitSeconds() const {
-  return stages::ReadSeconds(LimitText).value_or(0);
-}
-
-void Form6::ShowConsole() {
-  if (platform::Form* console = desktop().form("Form4")) console->Show();
+  stages::PlayHandOffSound(desktop(), common::stage_ini::kWarningSound, common::builtin::kWarningSound);
 }
 
 }  // namespace tallamo

@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "platform/controls.h"
+#include "stages/stage_screen.h"
 
 namespace tallamo {
 
@@ -20,18 +20,7 @@ class Form6 : public platform::Form {
 
   // The stage's settings as read from the hand-off file at load. The colours stay texts and are made
   // numbers each time they are applied.
-  std::string DisplayFormat;
-  std::string StageName;
-  std::string LimitText;
-  std::string WarningPoint;
-  std::string FontName;
-  std::string FontSize;
-  std::string FontBold;
-  std::string FontItalic;
-  std::string NormalColour;
-  std::string WarningColour;
-  std::string BackColourText;
-  std::string PicturePath;
+  stages::StageSettings Stage;
 
   platform::Image Image1{*this, "Image1"};
   platform::Label Label2{*this, "Label2"};
@@ -69,10 +58,8 @@ class Form6 : public platform::Form {
 
   void RunAffirmative();
   void RunNegative();
-  void ApplyStageFont(platform::Label& clock);
-  void ApplyColour(platform::Label& clock, const std::string& colourText);
-  std::int16_t LimitSeconds() const;
-  void ShowConsole();
+  // One tick of a side's clock; at time-up the side's timer stops and its clock turns red.
+  void TickSide(std::int16_t& counter, platform::Label& clock, platform::Timer& timer);
 };
 
 }  // namespace tallamo
