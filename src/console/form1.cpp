@@ -1,5 +1,6 @@
 #include "console/form1.h"
 
+#include "common/config_names.h"
 #include "common/layout.h"
 #include "common/program.h"
 
@@ -17,7 +18,7 @@ void Form1::build() {
   setBackColor(platform::colour::rgb(16, 42, 84));
   Image1.Move(0, 0, 7200, 4500);
   Image1.setStretch(true);
-  Image1.loadPicture(desktop().programPath("\\background\\splash.jpg"));
+  Image1.loadPicture(desktop().programPath(common::builtin::kSplashPicture));
   Label1.Move(4200, 4080, 2850, 300);
   Label1.setBackStyle(0);
   Label1.setAlignment(1);
