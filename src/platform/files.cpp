@@ -5,11 +5,19 @@
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
+#include <QTemporaryFile>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#include <cstdio>
+#endif
 
 namespace platform {
 
@@ -121,6 +129,41 @@ std::optional<std::string> readFileBytes(const std::string& path) {
   return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
+namespace {
+
+// Temporary files of a write carry this mark after the target's name, so that one left behind by an
+// interrupted write is known as ours and removed by the next write of the same file.
+const QString kTemporaryMark = QStringLiteral(".tallamo-write-");
+
+void removeStaleTemporaries(const QFileInfo& target) {
+  QDir folder(target.absolutePath());
+  const QString prefix = target.fileName() + kTemporaryMark;
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    if (name.startsWith(prefix)) folder.remove(name);
+}
+
+// Everything the file holds reaches the disk, or false.
+bool syncToDisk(QFile& file) {
+  if (!file.flush()) return false;
+#ifdef Q_OS_WIN
+  return _commit(file.handle()) == 0;
+#else
+  return ::fsync(file.handle()) == 0;
+#endif
+}
+
+bool replaceFile(const QString& from, const QString& to) {
+#ifdef Q_OS_WIN
+  return MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(from).utf16()),
+                     reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+  return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
+}  // namespace
+
 bool writeFileAtomically(const std::string& path, const std::string& bytes) {
   if (path.empty()) return false;
   const QString name = resolved(path);
@@ -132,14 +175,25 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes) {
   const bool replacing = target.exists();
   if (replacing && (!target.isFile() || !(target.permissions() & QFileDevice::WriteOwner))) return false;
 
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (replacing) file.setPermissions(target.permissions());
-  if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  removeStaleTemporaries(target);
+  QTemporaryFile file(target.absoluteFilePath() + kTemporaryMark + QStringLiteral("XXXXXX"));
+  file.setAutoRemove(true);
+  if (!file.open()) return false;
+  // The whole content must reach the disk before the rename: a full disk or a size limit shows only
+  // at the flush of a file this small, and then the old file stays as it was.
+  const bool written = file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                       syncToDisk(file) && file.error() == QFileDevice::NoError;
+  if (!written) return false;
+  const QString temporary = file.fileName();
+  file.close();
+  if (file.error() != QFileDevice::NoError) return false;
+  // A replaced file keeps its permissions; a new one gets those of an ordinary file.
+  QFile::setPermissions(temporary, replacing ? target.permissions()
+                                             : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ReadGroup | QFileDevice::ReadOther);
+  if (!replaceFile(temporary, target.absoluteFilePath())) return false;
+  file.setAutoRemove(false);  // it has become the file
+  return true;
 }
 
 std::string toGb18030(const std::string& utf8) {

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -18,19 +19,21 @@ struct Line {
   std::string end;
 };
 
+// A line ends at CR LF, at LF or at a lone CR.
 std::vector<Line> splitLines(const std::string& content) {
   std::vector<Line> lines;
   std::size_t start = 0;
   while (start < content.size()) {
-    const std::size_t lf = content.find('\n', start);
-    const std::size_t stop = lf == std::string::npos ? content.size() : lf;
-    Line line{content.substr(start, stop - start), lf == std::string::npos ? "" : "\n"};
-    if (!line.bytes.empty() && line.bytes.back() == '\r') {
-      line.bytes.pop_back();
-      line.end.insert(0, "\r");
+    const std::size_t stop = std::min(content.find_first_of("\r\n", start), content.size());
+    Line line{content.substr(start, stop - start), ""};
+    std::size_t next = stop;
+    if (stop < content.size()) {
+      const bool crlf = content[stop] == '\r' && stop + 1 < content.size() && content[stop + 1] == '\n';
+      line.end = content.substr(stop, crlf ? 2 : 1);
+      next = stop + line.end.size();
     }
     lines.push_back(std::move(line));
-    start = stop + 1;
+    start = next;
   }
   return lines;
 }

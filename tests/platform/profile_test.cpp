@@ -8,8 +8,10 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
+#include "support/disk_full.h"
 
 namespace {
 
@@ -177,6 +179,54 @@ TEST_F(ProfileTest, AReadOnlyFileStaysUnchangedAndAReplacedFileKeepsItsPermissio
   ASSERT_TRUE(platform::profile::write(path("config/rw.ini"), "A", "k", "new"));
   EXPECT_EQ(fs::status(root_ / "config/rw.ini").permissions(), mode);
   EXPECT_EQ(fs::status(root_ / "config/ro.ini").permissions(), fs::perms::owner_read | fs::perms::group_read);
+}
+
+TEST_F(ProfileTest, ALoneCarriageReturnEndsALine) {
+  put("config/cr.ini", "[A]\rk0=v0\r");
+  ASSERT_TRUE(platform::profile::write(path("config/cr.ini"), "A", "k", "v"));
+  EXPECT_EQ(platform::profile::read(path("config/cr.ini"), "A", "k0"), "v0");
+  EXPECT_EQ(platform::profile::read(path("config/cr.ini"), "A", "k"), "v");
+  EXPECT_EQ(bytes("config/cr.ini"), "[A]\rk0=v0\rk=v\r\n") << "the file's own bytes stay as they were";
+
+  put("config/mixed.ini", "[A]\r\na=1\rb=2\nc=3");
+  ASSERT_TRUE(platform::profile::write(path("config/mixed.ini"), "A", "b", "two"));
+  EXPECT_EQ(bytes("config/mixed.ini"), "[A]\r\na=1\rb=two\nc=3");
+  EXPECT_EQ(platform::profile::read(path("config/mixed.ini"), "A", "a"), "1");
+  EXPECT_EQ(platform::profile::read(path("config/mixed.ini"), "A", "c"), "3");
+}
+
+#ifndef _WIN32
+TEST_F(ProfileTest, AWriteThatCannotBeStoredWholeLeavesTheFileAsItWas) {
+  const std::string before = "[A]\r\nk=old\r\n";
+  put("config/a.ini", before);
+  {
+    testing_support::DiskFull full(8);
+    ASSERT_TRUE(full.active());
+    EXPECT_FALSE(platform::profile::write(path("config/a.ini"), "A", "k", "a longer value"));
+    EXPECT_FALSE(platform::profile::write(path("config/new.ini"), "A", "k", "a longer value"));
+    EXPECT_FALSE(platform::writeFileAtomically(path("config/a.ini"), std::string(100000, 'x')));
+  }
+  EXPECT_EQ(bytes("config/a.ini"), before);
+  EXPECT_FALSE(fs::exists(root_ / "config/new.ini"));
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(root_ / "config")) names.push_back(entry.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"a.ini"}) << "no temporary file is left behind";
+
+  ASSERT_TRUE(platform::profile::write(path("config/a.ini"), "A", "k", "new"));
+  EXPECT_EQ(bytes("config/a.ini"), "[A]\r\nk=new\r\n");
+}
+#endif
+
+TEST_F(ProfileTest, AWriteRemovesTheTemporaryFilesOfAnInterruptedWriteOfTheSameFile) {
+  put("config/a.ini", "[A]\r\nk=old\r\n");
+  put("config/a.ini.tallamo-write-Xy12Ab", "[A]\r\nk=cut");
+  put("config/b.ini.tallamo-write-Qr34Cd", "another file's");
+  put("config/a.ini.bak", "the user's own");
+  ASSERT_TRUE(platform::profile::write(path("config/a.ini"), "A", "k", "new"));
+  EXPECT_FALSE(fs::exists(root_ / "config/a.ini.tallamo-write-Xy12Ab"));
+  EXPECT_TRUE(fs::exists(root_ / "config/b.ini.tallamo-write-Qr34Cd"));
+  EXPECT_TRUE(fs::exists(root_ / "config/a.ini.bak"));
+  EXPECT_EQ(bytes("config/a.ini"), "[A]\r\nk=new\r\n");
 }
 
 }  // namespace
