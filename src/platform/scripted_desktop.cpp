@@ -267,10 +267,32 @@ bool doubleClick(Control& control) {
   return true;
 }
 
+// The widget the pointer was last moved over, which the window system tells when the pointer leaves.
+QPointer<QWidget>& hovered() {
+  static QPointer<QWidget> widget;
+  return widget;
+}
+
 bool movePointer(Form& form, double x, double y) {
   if (!form.loaded() || !form.visible()) return false;
   auto [target, local] = hit(form, x, y);
+  hovered() = target;
   sendMouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
+  settle();
+  return true;
+}
+
+bool movePointerOut(Form& form) {
+  if (!form.loaded() || !form.visible()) return false;
+  QWidget* window = form.widget();
+  QWidget* from = hovered() && window->isAncestorOf(hovered()) ? hovered().data() : nullptr;
+  for (QWidget* w = from; w && w != window; w = w->parentWidget()) {
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &leave);
+  }
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(window, &leave);
+  hovered() = nullptr;
   settle();
   return true;
 }

@@ -118,6 +118,8 @@ bool doubleClick(Control& control);
 // The pointer moves to a point of the window (twips from its inner top left); the control that
 // lies under it there, or the bare window, gets the movement.
 bool movePointer(Form& form, double x, double y);
+// The pointer leaves the window, straight out of it: the window and its controls get no movement.
+bool movePointerOut(Form& form);
 // A mouse button (1 left, 2 right, 4 middle) pressed and released at a point of the window.
 bool pressMouse(Form& form, double x, double y, int button);
 // A key, by its key code, pressed while the window has the focus (and its focused control).

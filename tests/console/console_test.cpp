@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/files.h"
+#include "support/disk_full.h"
 #include "support/test_program.h"
 
 using platform::user::click;
@@ -142,7 +143,11 @@ TEST_F(Console, SensingStripsShowTheButtonsAndTheVolumePanel) {
   movePointer(c, c.Command13.Left() + c.Command13.Width() - 5, c.Command13.Top() + 100);
   EXPECT_TRUE(c.Command1.Visible()) << "still on the button, which lies inside the strip's width";
   // Leaving the window sends nothing: the buttons keep their state.
+  ASSERT_TRUE(platform::user::movePointerOut(c));
   EXPECT_TRUE(c.Command1.Visible());
+  movePointer(c, w / 2, h / 2);
+  ASSERT_TRUE(platform::user::movePointerOut(c));
+  EXPECT_FALSE(c.Command1.Visible());
 }
 
 TEST_F(Console, PresentationButtonsOpenTheirFileOrSayWhyAndAlwaysStopTheMusic) {
@@ -349,6 +354,29 @@ TEST_F(StageStart, AHandOffFileThatCannotBeWrittenOpensNoScreen) {
   EXPECT_EQ(handOff("名称"), "正方一辩立论陈词") << "the file is as it was";
   EXPECT_TRUE(console().visible());
 }
+
+#ifndef _WIN32
+TEST_F(StageStart, OnAFullDiskTheVolumeAndTheHandOffFileStayWholeAndNoStageOpens) {
+  start(1);  // leaves a hand-off file of stage 1
+  for (const char* name : {"Form17", "Form6", "Form5", "Form15"}) t.form(name).Unload();
+  open();
+  const auto mainBefore = platform::readFileBytes(t.path("\\config\\main.ini"));
+  const auto handOffBefore = platform::readFileBytes(t.path("\\config\\Timetemp.ini"));
+  {
+    testing_support::DiskFull full(8);
+    ASSERT_TRUE(full.active());
+    ASSERT_TRUE(platform::user::clickArrow(console().Hl1, 1));
+    EXPECT_EQ(console().WP.volume(), 52) << "the player follows the bar";
+    reveal();
+    click(console().Command4[1]);
+  }
+  EXPECT_EQ(platform::readFileBytes(t.path("\\config\\main.ini")), mainBefore);
+  EXPECT_EQ(platform::readFileBytes(t.path("\\config\\Timetemp.ini")), handOffBefore);
+  EXPECT_EQ(shown(), "Form4");
+  ASSERT_EQ(t.desktop().messages().size(), 1u);
+  EXPECT_EQ(t.desktop().messages()[0].text, "计时配置文件写入失败，无法进入计时界面！");
+}
+#endif
 
 TEST_F(Console, ScreenshotShowsThePictureAndTheButtonColumn) {
   open();
