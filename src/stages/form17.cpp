@@ -11,9 +11,10 @@ namespace tallamo {
 
 namespace {
 
-// A stored colour as a number; text that is no colour leaves the number held.
+// A stored colour as a number: text that is no number leaves the number held. A number that is no
+// colour is held as it is; the label and the window then refuse it and keep their colour.
 void TakeColour(std::int32_t& held, const std::string& text) {
-  if (auto value = common::ColourValue(text)) held = *value;
+  if (auto value = common::StrictLong(text)) held = *value;
 }
 
 }  // namespace

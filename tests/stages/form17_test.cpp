@@ -368,20 +368,30 @@ TEST(SingleClockScreen, ColoursThatAreNoNumbersKeepTheNumbersOfTheLastLoad) {
   EXPECT_EQ(s.colour(), 0) << "black at the first load of the run";
   EXPECT_EQ(f.BackColor(), 0) << "the window takes the held 0, not its design colour";
 
-  // A load with colours, then one with texts that are no colours: the last numbers stay.
+  // A load with colours, then one with texts that are no numbers: the last numbers stay.
   ASSERT_TRUE(click(f.Command1));
   WriteHandoff(s.t, ShortStage());
   Show(s.t, "Form17");
   ASSERT_EQ(s.colour(), kWhite);
   ASSERT_TRUE(click(f.Command1));
-  WriteHandoff(s.t, With(ShortStage(),
-                         {{"倒计时字体颜色", "16777216"}, {"时间不足时字体颜色", "1e"}, {"背景颜色", "-1"}}));
+  WriteHandoff(s.t, With(ShortStage(), {{"倒计时字体颜色", "white"}, {"背景颜色", ""}}));
   Show(s.t, "Form17");
   EXPECT_EQ(s.colour(), kWhite);
   EXPECT_EQ(f.BackColor(), kNavy);
+
+  // Numbers that are no colours are held as they are and refused where they apply: the design
+  // colours show, not those of the earlier stage, at load, at the warning point and at reset.
+  ASSERT_TRUE(click(f.Command1));
+  WriteHandoff(s.t, With(ShortStage(),
+                         {{"倒计时字体颜色", "16777216"}, {"时间不足时字体颜色", "-5"}, {"背景颜色", "-1"}}));
+  Show(s.t, "Form17");
+  EXPECT_EQ(s.colour(), platform::colour::ButtonText);
+  EXPECT_EQ(f.BackColor(), platform::colour::rgb(24, 148, 222));
   ASSERT_TRUE(s.start());
   s.ticks(3);
-  EXPECT_EQ(s.colour(), kGold);
+  EXPECT_EQ(s.colour(), platform::colour::ButtonText);
+  ASSERT_TRUE(click(f.Command4));
+  EXPECT_EQ(s.colour(), platform::colour::ButtonText);
 
   // System colours are colours.
   ASSERT_TRUE(click(f.Command1));
