@@ -102,18 +102,26 @@ class ImageWidget : public PointerWidget<QWidget> {
 
 class ButtonWidget : public QPushButton, public Peer {
  public:
-  ButtonWidget(Control& control, QWidget* parent) : QPushButton(parent) { owner = &control; }
+  ButtonWidget(Control& control, QWidget* parent) : QPushButton(parent) {
+    owner = &control;
+    setPalette(systemPalette());
+  }
 };
 
 class FrameWidget : public QGroupBox, public Peer {
  public:
-  FrameWidget(Control& control, QWidget* parent) : QGroupBox(parent) { owner = &control; }
+  FrameWidget(Control& control, QWidget* parent) : QGroupBox(parent) {
+    owner = &control;
+    setPalette(systemPalette());
+    setAutoFillBackground(true);
+  }
 };
 
 class ScrollBarWidget : public QScrollBar, public Peer {
  public:
   ScrollBarWidget(Control& control, Qt::Orientation o, QWidget* parent) : QScrollBar(o, parent) {
     owner = &control;
+    setPalette(systemPalette());
   }
 };
 

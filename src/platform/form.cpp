@@ -1,9 +1,11 @@
 #include "platform/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QWindow>
@@ -42,6 +44,17 @@ std::uint32_t toRgb(std::int32_t c) {
 
 QColor toQColor(std::int32_t c) {
   return QColor::fromRgb(colour::toRgb(c));
+}
+
+QPalette systemPalette() {
+  QPalette palette = QApplication::palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Window, toQColor(colour::ButtonFace));
+    palette.setColor(group, QPalette::Button, toQColor(colour::ButtonFace));
+    palette.setColor(group, QPalette::WindowText, toQColor(colour::ButtonText));
+    palette.setColor(group, QPalette::ButtonText, toQColor(colour::ButtonText));
+  }
+  return palette;
 }
 
 QFont toQFont(const Font& font) {
@@ -252,8 +265,7 @@ void Form::Load() {
   auto* w = new FormWidget(*this);
   widget_ = w;
   w->setWindowTitle(qs(caption_));
-  w->setPalette(QPalette(toQColor(backColor_)));
-  w->setAutoFillBackground(true);
+  w->setBackgroundColour(toQColor(backColor_));
   if (!picturePath_.empty()) {
     const std::string path = picturePath_;
     picturePath_.clear();
@@ -380,7 +392,7 @@ void Form::setCaption(std::string caption) {
 bool Form::setBackColor(std::int32_t c) {
   if (!colour::valid(c)) return false;
   backColor_ = c;
-  if (widget_) widget_->setPalette(QPalette(toQColor(c)));
+  if (widget_) static_cast<FormWidget*>(widget_)->setBackgroundColour(toQColor(c));
   return true;
 }
 
@@ -478,9 +490,17 @@ void FormWidget::setPicturePixmap(const QPixmap& pixmap) {
   update();
 }
 
+// The window's colour is painted here rather than set as its palette, which the controls would
+// inherit: buttons, frames and scroll bars keep the system's look whatever the window's colour.
+void FormWidget::setBackgroundColour(const QColor& colour) {
+  background_ = colour;
+  update();
+}
+
 void FormWidget::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
-  if (!picture_.isNull()) QPainter(this).drawPixmap(0, 0, picture_);
+  QPainter painter(this);
+  painter.fillRect(event->rect(), background_);
+  if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
 }
 
 void FormWidget::resizeEvent(QResizeEvent* event) {

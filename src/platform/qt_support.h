@@ -3,6 +3,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -19,6 +21,8 @@ inline std::string ss(const QString& s) {
 }
 
 QColor toQColor(std::int32_t colour);
+// The system's look of standard controls (button face, button text), whatever window holds them.
+QPalette systemPalette();
 QFont toQFont(const Font& font);
 int toPixels(double twips);
 double toTwips(double pixels);
@@ -40,6 +44,7 @@ class FormWidget : public QWidget {
   Form* form() const { return form_; }
   void release() { form_ = nullptr; }
   void setPicturePixmap(const QPixmap& pixmap);
+  void setBackgroundColour(const QColor& colour);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,6 +58,7 @@ class FormWidget : public QWidget {
  private:
   bool overControl(const QPoint& pos) const;
   Form* form_;
+  QColor background_;
   QPixmap picture_;
 };
 

@@ -391,3 +391,18 @@ TEST_F(Windows, TheWindowIsDrawnInItsBackgroundColour) {
   EXPECT_EQ(platform::user::pixelAt(a, 5000, 500), 0x82C723u) << "red 0x82, green 0xC7, blue 0x23";
   EXPECT_TRUE(platform::user::screenshot(a, testing_support::ScreenshotPath("platform-window")));
 }
+
+TEST_F(Windows, ButtonsAndFramesKeepTheSystemLookWhateverTheWindowsColour) {
+  a.Show();
+  a.Image1.setVisible(false);
+  a.setBackColor(platform::colour::rgb(0, 255, 255));
+  const auto grey = [](std::uint32_t rgb) {
+    const int r = rgb >> 16 & 0xFF, g = rgb >> 8 & 0xFF, b = rgb & 0xFF;
+    return r > 0xC0 && std::abs(r - g) < 12 && std::abs(g - b) < 12;
+  };
+  const std::uint32_t button = platform::user::pixelAt(a, a.Command1.Left() + 150, a.Command1.Top() + 60);
+  const std::uint32_t frame = platform::user::pixelAt(a, a.Frame1.Left() + 150, a.Frame1.Top() + 220);
+  EXPECT_TRUE(grey(button)) << std::hex << button;
+  EXPECT_TRUE(grey(frame)) << std::hex << frame;
+  EXPECT_EQ(platform::user::pixelAt(a, 5000, 500), 0x00FFFFu) << "the window itself takes its colour";
+}
