@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   fonts-noto-cjk fonts-arphic-ukai
+  qt6-translations-l10n
   libgtest-dev xvfb xauth
 )
 missing=()

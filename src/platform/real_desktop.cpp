@@ -122,18 +122,36 @@ QStringList nameFilters(const std::string& filter) {
 }  // namespace
 
 struct RealDesktop::Impl {
+  std::string programFolder;
   std::unique_ptr<QSoundEffect> sound;  // made at the first sound: the sound device is slow to open
   std::unique_ptr<QLockFile> lock;
 };
 
+namespace {
+
+// The folder of the executable, or the one that TALLAMO_PROGRAM_FOLDER names; absolute, so that it
+// does not depend on the folder the program was started from.
+std::string findProgramFolder() {
+  const QString overridden = qEnvironmentVariable("TALLAMO_PROGRAM_FOLDER");
+  const QString folder = overridden.isEmpty() ? QCoreApplication::applicationDirPath() : overridden;
+  QString absolute = QDir(folder).absolutePath();
+  if (absolute.size() > 1 && absolute.endsWith(u'/')) absolute.chop(1);
+  return ss(absolute);
+}
+
+}  // namespace
+
 RealDesktop::RealDesktop(std::string programTitle)
-    : Desktop(std::move(programTitle)), d(std::make_unique<Impl>()) {}
+    : Desktop(std::move(programTitle)), d(std::make_unique<Impl>()) {
+  d->programFolder = findProgramFolder();
+  // Stored paths such as "background\stage.jpg" name files of the program folder, wherever the
+  // program was started from.
+  setWorkingFolder(d->programFolder);
+}
 RealDesktop::~RealDesktop() = default;
 
 std::string RealDesktop::programFolder() const {
-  const QByteArray overridden = qgetenv("TALLAMO_PROGRAM_FOLDER");
-  if (!overridden.isEmpty()) return overridden.toStdString();
-  return ss(QCoreApplication::applicationDirPath());
+  return d->programFolder;
 }
 
 std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest& request) {

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 #include <utility>
 
 #include "platform/qt_support.h"
@@ -71,10 +74,16 @@ std::string substituteFontFamily(const std::string& storedName) {
 struct Runtime::Impl {
   Impl(int& argc, char** argv) : app(argc, argv) {}
   QApplication app;
+  QTranslator qtTexts;
 };
 
 Runtime::Runtime(int& argc, char** argv) : d(std::make_unique<Impl>(argc, argv)) {
   QApplication::setQuitOnLastWindowClosed(false);
+  // The program speaks Chinese, and so do the standard dialogs (file dialogs, their buttons).
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  if (d->qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&d->qtTexts);
   installFontSubstitutions();
   QFont base(QString::fromUtf8("宋体"));
   base.setPixelSize(12);

@@ -1,0 +1,87 @@
+// The desktop of a real run does its own work with paths, files and dialogs: checked here on the real
+// backend, started from a folder that is not the program folder, as a launcher starts it.
+#include "platform/real_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "support/test_program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PictureWindow : public platform::Form {
+ public:
+  explicit PictureWindow(platform::Desktop& d) : platform::Form(d, "PictureWindow") {}
+  platform::Image Image1{*this, "Image1"};
+  platform::CommonDialog Cg1{*this, "Cg1"};
+};
+
+// The program folder as installed, and a current folder elsewhere for the length of a test.
+class RealDesktop : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy(TALLAMO_DATA_DIR, program.path(), fs::copy_options::recursive);
+    previous = fs::current_path();
+    fs::current_path(elsewhere.path());
+    setenv("TALLAMO_PROGRAM_FOLDER", program.str().c_str(), 1);
+  }
+  void TearDown() override {
+    unsetenv("TALLAMO_PROGRAM_FOLDER");
+    fs::current_path(previous);
+  }
+  testing_support::TempFolder program;
+  testing_support::TempFolder elsewhere;
+  fs::path previous;
+};
+
+}  // namespace
+
+TEST_F(RealDesktop, StoredRelativePathsAreTakenFromTheProgramFolderWhereverTheProgramStarts) {
+  platform::RealDesktop desktop("Tallamo");
+  EXPECT_EQ(desktop.programFolder(), program.str());
+  EXPECT_EQ(platform::resolvePath("background\\stage_zf.jpg"),
+            (program.path() / "background" / "stage_zf.jpg").string());
+  EXPECT_TRUE(platform::fileExists("sound\\TimeOut\\Default.wav")) << "letter case ignored too";
+  EXPECT_TRUE(platform::fileExists(desktop.programPath("\\config\\main.ini")));
+
+  PictureWindow window(desktop);
+  window.Load();
+  EXPECT_TRUE(window.Image1.loadPicture("background\\stage_zf.jpg"));
+  EXPECT_TRUE(window.loadPicture("background\\transition1.jpg"));
+  window.Unload();
+}
+
+TEST_F(RealDesktop, TheOpenDialogStartsInAStoredFolderOfTheProgramAndSpeaksChinese) {
+  platform::RealDesktop desktop("Tallamo");
+  PictureWindow window(desktop);
+  window.Load();
+  window.Cg1.InitDir = "sound\\cite";
+  window.Cg1.Filter = "MP3文件(*.MP3)|*.MP3|所有文件(*.*)|*.*|";
+  window.Cg1.FilterIndex = 1;
+
+  QString folder;
+  QStringList buttons;
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    folder = dialog->directory().absolutePath();
+    for (auto* button : dialog->findChildren<QAbstractButton*>())
+      if (button->isVisible()) buttons << button->text();
+    dialog->reject();
+  });
+  EXPECT_FALSE(window.Cg1.ShowOpen()) << "cancelled";
+  EXPECT_EQ(folder.toStdString(), (program.path() / "sound" / "cite").string());
+  EXPECT_TRUE(buttons.contains(QString::fromUtf8("取消"))) << buttons.join(',').toStdString();
+  EXPECT_FALSE(buttons.contains(QStringLiteral("Cancel")));
+  window.Unload();
+}
