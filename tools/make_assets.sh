@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the default program folder data/: sounds, music, pictures, the button
-# cursor and (through tools/make_config.py) the configuration files.
+# cursor, the sample presentation (through tools/make_presentation.py) and
+# (through tools/make_config.py) the configuration files.
 #
 # Usage: tools/make_assets.sh [DATA_DIR]          (default: data/ of this repository)
 #
@@ -459,6 +460,10 @@ for Kestrin to copy into the system folder and register when it is missing
 there.  The file is not shipped on this system: the program's own open, save,
 colour and font dialogs do not need it.
 EOF
+
+echo "presentation"
+rm -rf "$data/ppt"
+"$PYTHON" "$here/make_presentation.py" "$data" >/dev/null
 
 echo "configuration"
 "$PYTHON" "$here/make_config.py" "$data" >/dev/null

@@ -12,8 +12,9 @@ Each file is described by a layout (its sections and their keys, in the order
 the program writes them) and by the values.  A value missing from the layout,
 a layout key without a value, or a value longer than the 99 bytes a reader
 gets back stops the script, so a misspelt key never reaches data/.  A relative
-path to a picture or sound that is not in DATA_DIR is reported as a warning
-(tools/make_assets.sh makes those files before it runs this script).
+path to a picture, sound or presentation that is not in DATA_DIR is reported
+as a warning (tools/make_assets.sh makes those files before it runs this
+script).
 """
 
 import os
@@ -28,10 +29,10 @@ def rgb(red, green, blue):
     return str(red + 256 * green + 65536 * blue)
 
 
-# Paths of pictures shipped in data/.  The program stores the absolute path a
+# Paths of files shipped in data/.  The program stores the absolute path a
 # file dialog returned; the install folder is not known here, so the shipped
-# files name the picture relative to the program folder, with a backslash as
-# the program writes paths.
+# files name the file relative to the program folder, with a backslash as the
+# program writes paths.
 def shipped(relative):
     return relative.replace("/", "\\")
 
@@ -129,7 +130,9 @@ VALUES["config/PPT.ini"] = {"配置信息": {
     "自定义环节二名称": "参赛队伍介绍",
     "自定义环节三名称": "评委介绍",
     "自定义环节四名称": "赛事回顾",
-    "自定义环节一文件路径": "",
+    # The sample presentation (tools/make_presentation.py), so that the first
+    # button opens a real document in a new installation.
+    "自定义环节一文件路径": shipped("ppt/opening.pptx"),
     "自定义环节二文件路径": "",
     "自定义环节三文件路径": "",
     "自定义环节四文件路径": "",
@@ -321,11 +324,11 @@ def render(path, layout, values):
     return ("\r\n".join(lines) + "\r\n").encode(ENCODING)
 
 
-SHIPPED_FILE_EXTENSIONS = (".jpg", ".bmp", ".wav", ".mp3")
+SHIPPED_FILE_EXTENSIONS = (".jpg", ".bmp", ".wav", ".mp3", ".ppt", ".pptx")
 
 
 def check_shipped_paths(data_dir, path, values):
-    """Every relative path to a picture or sound must name a file in data/."""
+    """Every relative path to a picture, sound or presentation must name a file in data/."""
     for section, pairs in values.items():
         for key, value in pairs.items():
             if value.lower().endswith(SHIPPED_FILE_EXTENSIONS) and not os.path.isabs(value):

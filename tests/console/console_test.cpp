@@ -150,6 +150,15 @@ TEST_F(Console, SensingStripsShowTheButtonsAndTheVolumePanel) {
   EXPECT_FALSE(c.Command1.Visible());
 }
 
+TEST_F(Console, TheFirstPresentationButtonOpensTheShippedSample) {
+  open();
+  reveal();
+  ASSERT_TRUE(click(console().Command1));
+  ASSERT_EQ(t.desktop().openedDocuments(), (std::vector<std::string>{"ppt\\opening.pptx"}));
+  EXPECT_TRUE(platform::fileExists(t.desktop().openedDocuments()[0]));
+  EXPECT_TRUE(t.desktop().messages().empty());
+}
+
 TEST_F(Console, PresentationButtonsOpenTheirFileOrSayWhyAndAlwaysStopTheMusic) {
   const std::string show = (t.folder().path() / "开幕.pptx").string();
   std::ofstream(show) << "slides";
