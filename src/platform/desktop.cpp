@@ -93,8 +93,10 @@ void Desktop::dispatch(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const std::exception& e) {
+    ++handlerFailures_;
     std::fprintf(stderr, "%s: an event handler failed: %s\n", title_.c_str(), e.what());
   } catch (...) {
+    ++handlerFailures_;
     std::fprintf(stderr, "%s: an event handler failed\n", title_.c_str());
   }
   --depth_;

@@ -137,6 +137,8 @@ class Desktop {
   // Ends the program at once: every window goes, no close handler runs.
   void end();
   bool ended() const { return ended_; }
+  // How many handlers ended in an exception (each is reported on the error output).
+  int handlerFailures() const { return handlerFailures_; }
 
   // Called by forms.
   void formShown(Form& form);
@@ -158,6 +160,7 @@ class Desktop {
   std::vector<Form*> activation_;  // visible forms, most recently activated last
   Form* active_ = nullptr;
   int depth_ = 0;
+  int handlerFailures_ = 0;
   bool ended_ = false;
 };
 

@@ -1,0 +1,487 @@
+// The program on a damaged program folder. Each seed damages a fresh copy of the shipped folder
+// (files deleted, emptied, cut, filled with bytes; values huge, negative, fractional, not numbers,
+// binary, very long, naming folders or missing files), then a timekeeper opens every window, starts
+// every stage, runs each clock through time-up and presses whatever the screens react to. No handler
+// may fail, nothing may hang, the console must come back, and no file that the program only reads
+// may change. TALLAMO_DAMAGE_SEEDS sets the number of seeds (50 by default).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/ini.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "support/test_program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::user::click;
+using platform::user::movePointer;
+using testing_support::TestProgram;
+
+int SeedCount() {
+  const char* text = std::getenv("TALLAMO_DAMAGE_SEEDS");
+  const int count = text ? std::atoi(text) : 50;
+  return count > 0 ? count : 50;
+}
+
+// The files the program writes, by their path below the program folder in lower case, each with
+// the keys it may change there (none listed: the whole file is the program's). Every other file must
+// come out of a run byte for byte as it went in.
+const std::map<std::string, std::set<std::string>>& WrittenFiles() {
+  static const std::map<std::string, std::set<std::string>> files{
+      {"config/main.ini", {"音量大小"}},
+      {"config/timetemp.ini", {}},
+  };
+  return files;
+}
+
+// Buttons that leave a screen or the program: pressed on purpose, never by the exploring hands.
+bool Leaves(const std::string& caption) {
+  return caption == "返回主界面" || caption == "退  出" || caption == "返回设置界面";
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return text;
+}
+
+std::string ReadBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Every regular file below the folder, by its lower-case relative path.
+std::map<std::string, std::string> Snapshot(const fs::path& root) {
+  std::map<std::string, std::string> files;
+  std::error_code ignored;
+  for (fs::recursive_directory_iterator it(root, ignored), end; it != end; it.increment(ignored))
+    if (it->is_regular_file(ignored))
+      files[Lower(fs::relative(it->path(), root).generic_string())] = ReadBytes(it->path());
+  return files;
+}
+
+// The keys of an INI text as its lines hold them, GB18030 bytes as they are.
+std::vector<std::string> KeysOf(const std::string& bytes) {
+  std::vector<std::string> keys;
+  std::string line;
+  for (char c : bytes + "\n") {
+    if (c == '\r' || c == '\n') {
+      if (const auto eq = line.find('='); eq != std::string::npos && eq > 0)
+        keys.push_back(line.substr(0, eq));
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  return keys;
+}
+
+// Ends the process when a seed runs far longer than any seed should: a hang, not a slow machine.
+class Watchdog {
+ public:
+  explicit Watchdog(int seed)
+      : thread_([this, seed] {
+          std::unique_lock lock(mutex_);
+          if (!done_.wait_for(lock, std::chrono::minutes(3), [this] { return finished_; })) {
+            std::fprintf(stderr, "damaged folder, seed %d: the program hangs\n", seed);
+            std::abort();
+          }
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      finished_ = true;
+    }
+    done_.notify_all();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool finished_ = false;
+  std::thread thread_;
+};
+
+// Random damage to a program folder.
+class Damage {
+ public:
+  Damage(const fs::path& root, int seed) : root_(root), random_(std::uint32_t(seed) * 7919u + 17u) {}
+
+  void apply() {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root_))
+      if (entry.is_regular_file()) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files) {
+      const bool ini = Lower(file.extension().string()) == ".ini";
+      if (chance(ini ? 0.6 : 0.15)) ini ? damageIni(file) : damageFile(file);
+    }
+    if (chance(0.05)) fs::remove_all(root_ / "config" / "tache");
+    if (chance(0.03)) fs::remove_all(root_ / "background");
+  }
+
+ private:
+  bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(random_) < p; }
+  std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+
+  std::string randomBytes(std::size_t n) {
+    std::string bytes(n, '\0');
+    for (char& c : bytes) c = char(pick(256));
+    return bytes;
+  }
+
+  // A value a hand-edited or broken file may hold.
+  std::string badValue() {
+    static const std::vector<std::string> values{"",
+                                                 " ",
+                                                 "0",
+                                                 "1",
+                                                 "-1",
+                                                 "2.5",
+                                                 "0.4",
+                                                 "-0.5",
+                                                 "1.5e3",
+                                                 "1e",
+                                                 "1e400",
+                                                 "-1e400",
+                                                 "NaN",
+                                                 "inf",
+                                                 "99999999999999999999",
+                                                 "40000",
+                                                 "32767",
+                                                 "-32768",
+                                                 "-40000",
+                                                 "2147483648",
+                                                 "-2147483649",
+                                                 "16777216",
+                                                 "-2147483633",
+                                                 "-2147483648",
+                                                 "0x10",
+                                                 "abc",
+                                                 "90s",
+                                                 " 30 ",
+                                                 "Y",
+                                                 "N",
+                                                 "True",
+                                                 "False",
+                                                 "On",
+                                                 "Off",
+                                                 "Mode-1",
+                                                 "Mode-2",
+                                                 "Mode-3",
+                                                 "Mode-4",
+                                                 "mode-1",
+                                                 "Default",
+                                                 "None",
+                                                 "User-Defined",
+                                                 "Sound-1",
+                                                 "宋体",
+                                                 "不存在的字体",
+                                                 "-5",
+                                                 "3000",
+                                                 "config",
+                                                 "background\\",
+                                                 "sound",
+                                                 "background\\missing.jpg",
+                                                 "sound\\none.wav",
+                                                 "C:\\nope\\x.jpg",
+                                                 "\\\\server\\share\\x.wav",
+                                                 "..\\..\\..\\etc\\passwd",
+                                                 "/dev/zero",
+                                                 "/tmp",
+                                                 "\xC5\xE4\xD6\xC3",
+                                                 "\x81",
+                                                 "=",
+                                                 "[配置信息]"};
+    switch (pick(6)) {
+      case 0:
+        return randomBytes(1 + pick(40));
+      case 1:
+        return std::string(1000 + pick(5000), 'x');
+      case 2: {
+        std::string chinese;
+        for (std::size_t i = 0, n = 500 + pick(1500); i < n; ++i) chinese += "\xB2\xE2";  // 测
+        return chinese;
+      }
+      case 3:
+        return (root_ / (pick(2) ? "config" : "sound")).string();
+      default:
+        return values[pick(values.size())];
+    }
+  }
+
+  void damageIni(const fs::path& file) {
+    std::string bytes = ReadBytes(file);
+    switch (pick(9)) {
+      case 0:
+        fs::remove(file);
+        return;
+      case 1:
+        WriteBytes(file, "");
+        return;
+      case 2: {  // cut just after a CR: the last line ends in a lone CR
+        std::vector<std::size_t> crs;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+          if (bytes[i] == '\r') crs.push_back(i);
+        if (!crs.empty()) bytes.resize(crs[pick(crs.size())] + 1);
+        WriteBytes(file, bytes);
+        return;
+      }
+      case 3:  // cut anywhere, also inside a double-byte character
+        if (!bytes.empty()) bytes.resize(pick(bytes.size()));
+        WriteBytes(file, bytes);
+        return;
+      case 4:
+        WriteBytes(file, randomBytes(1 + pick(4000)));
+        return;
+      case 5:  // a folder where the file should be
+        fs::remove(file);
+        fs::create_directory(file);
+        return;
+      case 6: {  // lone CRs for line ends, and a second copy of the section with other values
+        std::string cr;
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+          if (!(bytes[i] == '\n' && i > 0 && bytes[i - 1] == '\r')) cr += bytes[i];
+        WriteBytes(file, cr + "\r[\xC5\xE4\xD6\xC3\xD0\xC5\xCF\xA2]\r" + "k=" + badValue());
+        return;
+      }
+      default:
+        break;
+    }
+    // Values replaced line by line.
+    std::string out;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+      std::size_t stop = bytes.find('\n', start);
+      stop = stop == std::string::npos ? bytes.size() : stop + 1;
+      std::string line = bytes.substr(start, stop - start);
+      const auto eq = line.find('=');
+      if (eq != std::string::npos && chance(0.4)) {
+        std::string end;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+          end.insert(end.begin(), line.back());
+          line.pop_back();
+        }
+        std::string value = badValue();
+        std::replace(value.begin(), value.end(), '\n', ' ');
+        std::replace(value.begin(), value.end(), '\r', ' ');
+        line = line.substr(0, eq + 1) + value + end;
+      }
+      out += line;
+      start = stop;
+    }
+    WriteBytes(file, out);
+  }
+
+  void damageFile(const fs::path& file) {
+    switch (pick(4)) {
+      case 0:
+        fs::remove(file);
+        break;
+      case 1:
+        WriteBytes(file, randomBytes(pick(3000)));
+        break;
+      case 2: {
+        std::string bytes = ReadBytes(file);
+        bytes.resize(bytes.size() / 3);
+        WriteBytes(file, bytes);
+        break;
+      }
+      default:
+        fs::remove(file);
+        fs::create_directory(file);
+        break;
+    }
+  }
+
+  fs::path root_;
+  std::mt19937 random_;
+};
+
+class DamagedFolder : public ::testing::TestWithParam<int> {
+ protected:
+  platform::ScriptedDesktop& desktop() { return t.desktop(); }
+  tallamo::Form4& console() { return t.program().form4; }
+
+  // The active window other than the console, if any.
+  platform::Form* screen() {
+    platform::Form* active = desktop().activeForm();
+    if (active && active != &console() && active->loaded() && active->visible()) return active;
+    for (platform::Form* f : desktop().forms())
+      if (f != &console() && f->loaded() && f->visible()) return f;
+    return nullptr;
+  }
+
+  // Runs the clocks until every timer has stopped, or for a good while when some never do.
+  void runClocks() {
+    for (int second = 0; second < 2000 && desktop().runningTimers() > 0 && !desktop().ended(); ++second)
+      t.advance(1000);
+  }
+
+  void pointerOver(platform::Form& form) {
+    const double w = form.ScaleWidth(), h = form.ScaleHeight();
+    for (auto [x, y] : {std::pair{w / 2, h / 2}, {30.0, h / 2}, {w / 2, h - 30}, {30.0, h - 30}})
+      if (form.visible()) movePointer(form, x, y);
+  }
+
+  // Everything the screen reacts to, each followed by running its clocks to their end.
+  void explore(platform::Form& form) {
+    const auto act = [&](const std::function<void()>& action) {
+      if (!form.visible() || desktop().ended()) return false;
+      action();
+      runClocks();
+      return form.visible();
+    };
+    pointerOver(form);
+    for (platform::Control* c : form.controls()) {
+      auto* button = dynamic_cast<platform::CommandButton*>(c);
+      if (!button || Leaves(button->Caption())) continue;
+      if (!act([&] {
+            pointerOver(form);
+            if (!button->shownOnScreen()) movePointer(form, 30, form.ScaleHeight() - 30);
+            click(*button);
+          }))
+        return;
+    }
+    using namespace platform::key;
+    for (int key : {Left, Right, Up, Down, Space, Return, Escape})
+      if (!act([&] { platform::user::pressKey(form, key); })) return;
+    for (int button : {1, 2, 4, 1})
+      if (!act([&] {
+            platform::user::pressMouse(form, form.ScaleWidth() / 2, form.ScaleHeight() / 2, button);
+          }))
+        return;
+    for (platform::Control* c : form.controls())
+      if (auto* bar = dynamic_cast<platform::ScrollBar*>(c)) {
+        platform::user::clickArrow(*bar, 1);
+        platform::user::clickPage(*bar, -1);
+        platform::user::dragThumb(*bar, bar->Max());
+      }
+    pointerOver(form);
+  }
+
+  // Back to the console by the screen's return button, else by its close box.
+  void leave(platform::Form& form) {
+    for (const auto& place : {std::pair{30.0, form.ScaleHeight() - 30}, {30.0, form.ScaleHeight() / 2}}) {
+      if (!form.visible()) return;
+      movePointer(form, place.first, place.second);
+      for (platform::Control* c : form.controls())
+        if (auto* b = dynamic_cast<platform::CommandButton*>(c);
+            b && b->Caption() == "返回主界面" && form.visible())
+          click(*b);
+    }
+    if (form.loaded()) platform::user::closeWindow(form);
+  }
+
+  // Whatever screens a console button opened, explored and left in turn.
+  void followScreens(const std::string& what) {
+    for (int step = 0; step < 10 && !desktop().ended(); ++step) {
+      platform::Form* next = screen();
+      if (!next) break;
+      SCOPED_TRACE(what + " -> " + next->Name());
+      explore(*next);
+      if (next->visible()) leave(*next);
+    }
+    EXPECT_TRUE(console().visible()) << "the console comes back after " << what;
+    if (!console().visible()) desktop().dispatch([&] { console().Show(); });
+  }
+
+  void revealButtons() {
+    movePointer(console(), 30, console().ScaleHeight() / 2);
+    movePointer(console(), 30, console().ScaleHeight() - 30);
+  }
+
+  TestProgram t;
+};
+
+}  // namespace
+
+TEST_P(DamagedFolder, EveryWindowSurvivesAndNothingReadIsChanged) {
+  const int seed = GetParam();
+  Watchdog watchdog(seed);
+  Damage(t.folder().path(), seed).apply();
+  const auto before = Snapshot(t.folder().path());
+
+  t.startToConsole();
+  ASSERT_TRUE(console().visible());
+  auto& c = console();
+
+  revealButtons();
+  for (platform::CommandButton* b : {&c.Command1, &c.Command2, &c.Command3, &c.Command17, &c.Command18})
+    if (console().visible()) click(*b);
+  platform::user::clickArrow(c.Hl1, 1);
+  platform::user::clickPage(c.Hl1, -1);
+  platform::user::dragThumb(c.Hl1, 100);
+  click(c.Command19);
+
+  for (int stage = 0; stage < 8; ++stage) {
+    revealButtons();
+    click(console().Command4[stage]);
+    followScreens("stage " + std::to_string(stage + 1));
+  }
+  for (platform::CommandButton* b :
+       {&c.Command10, &c.Command11, &c.Command12, &c.Command13, &c.Command14, &c.Command16}) {
+    revealButtons();
+    click(*b);
+    followScreens(b->Name());
+  }
+
+  // The exit asks; Cancel keeps the program, OK ends it.
+  revealButtons();
+  desktop().answerMessage(platform::mb::Cancel);
+  click(console().Command15);
+  EXPECT_FALSE(desktop().ended());
+  desktop().answerMessage(platform::mb::OK);
+  click(console().Command15);
+  EXPECT_TRUE(desktop().ended());
+
+  EXPECT_EQ(desktop().handlerFailures(), 0);
+
+  const auto after = Snapshot(t.folder().path());
+  for (const auto& [name, bytes] : after) {
+    const auto written = WrittenFiles().find(name);
+    const auto old = before.find(name);
+    if (written == WrittenFiles().end()) {
+      EXPECT_TRUE(old != before.end() && old->second == bytes) << name << " was only to be read";
+      continue;
+    }
+    // A written file keeps every value but the ones the program writes.
+    if (old == before.end() || written->second.empty()) continue;
+    const std::string path = t.folder().str() + "/" + name;
+    for (const std::string& key : KeysOf(old->second)) {
+      const std::string text = platform::fromGb18030(key);
+      if (written->second.count(text)) continue;
+      const auto value = [&](const std::string& file) {
+        testing_support::TempFolder copy;
+        WriteBytes(copy.path() / "f.ini", file);
+        return common::ReadIni((copy.path() / "f.ini").string(), "配置信息", text);
+      };
+      EXPECT_EQ(value(bytes), value(old->second)) << name << ": " << text << " was lost";
+    }
+  }
+  for (const auto& [name, bytes] : before) EXPECT_TRUE(after.count(name)) << name << " disappeared";
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, DamagedFolder, ::testing::Range(0, SeedCount()));
