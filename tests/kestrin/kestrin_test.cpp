@@ -72,6 +72,15 @@ class Kestrin : public ::testing::Test {
   std::string source() const { return ReadBytes(program.path() / "OCX" / "COMDLG32.ocx"); }
   std::string log() const { return tool->Text1.Text(); }
   std::string systemLine() const { return "系统文件夹路径：" + system().string() + "\r\n"; }
+  // The log after a first press answered with OK: the repair's own entries between its first and
+  // last line, each at 9:05:07.
+  std::string repairLog(const std::vector<std::string>& steps) const {
+    std::string text = "等待检测……\r\n" + systemLine() +
+                       "问题：没有找到COMDLG32.ocx，等待修复……    9:05:07\r\n"
+                       "开始修复……\r\n";
+    for (const std::string& step : steps) text += step + "    9:05:07\r\n";
+    return text + "修复工作完成！    9:05:07\r\n";
+  }
   std::vector<std::string> commandLines() const {
     std::vector<std::string> lines;
     for (const auto& start : desktop->startedPrograms()) lines.push_back(start.commandLine());
@@ -145,12 +154,7 @@ TEST_F(Kestrin, AMissingControlIsCopiedFromTheOcxFolderAndRegistered) {
   start();
   ASSERT_TRUE(click(tool->Command1));
 
-  EXPECT_EQ(log(), "等待检测……\r\n" + systemLine() +
-                       "问题：没有找到COMDLG32.ocx，等待修复……    9:05:07\r\n"
-                       "开始修复……\r\n"
-                       "已复制COMDLG32.ocx到系统文件夹中    9:05:07\r\n"
-                       "成功注册COMDLG32.ocx    9:05:07\r\n"
-                       "修复工作完成！    9:05:07\r\n");
+  EXPECT_EQ(log(), repairLog({"已复制COMDLG32.ocx到系统文件夹中", "成功注册COMDLG32.ocx"}));
   EXPECT_EQ(Names(system()), std::vector<std::string>{"COMDLG32.ocx"}) << "no temporary file is left";
   EXPECT_EQ(ReadBytes(system() / "COMDLG32.ocx"), source());
   EXPECT_EQ(commandLines(), std::vector{registration("COMDLG32.ocx")});
@@ -197,11 +201,7 @@ TEST_F(Kestrin, WithoutTheOcxFolderTheRepairFailsAndSaysSo) {
   fs::remove_all(program.path() / "OCX");
   ASSERT_TRUE(click(tool->Command1));
 
-  EXPECT_EQ(log(), "等待检测……\r\n" + systemLine() +
-                       "问题：没有找到COMDLG32.ocx，等待修复……    9:05:07\r\n"
-                       "开始修复……\r\n"
-                       "复制COMDLG32.ocx失败    9:05:07\r\n"
-                       "修复工作完成！    9:05:07\r\n");
+  EXPECT_EQ(log(), repairLog({"复制COMDLG32.ocx失败"}));
   EXPECT_TRUE(Names(system()).empty());
   EXPECT_TRUE(desktop->startedPrograms().empty()) << "nothing to register";
   EXPECT_EQ(lastMessage().text, "问题未能全部处理！");
@@ -219,12 +219,7 @@ TEST_F(Kestrin, WithoutTheRegistrationProgramNothingIsCalledRegistered) {
   start();
   fs::remove(registrationProgram());
   ASSERT_TRUE(click(tool->Command1));
-  EXPECT_EQ(log(), "等待检测……\r\n" + systemLine() +
-                       "问题：没有找到COMDLG32.ocx，等待修复……    9:05:07\r\n"
-                       "开始修复……\r\n"
-                       "已复制COMDLG32.ocx到系统文件夹中    9:05:07\r\n"
-                       "注册COMDLG32.ocx失败    9:05:07\r\n"
-                       "修复工作完成！    9:05:07\r\n");
+  EXPECT_EQ(log(), repairLog({"已复制COMDLG32.ocx到系统文件夹中", "注册COMDLG32.ocx失败"}));
   EXPECT_EQ(lastMessage().text, "问题未能全部处理！");
   EXPECT_EQ(lastMessage().style, platform::mb::OKOnly | platform::mb::Exclamation);
 
