@@ -1,5 +1,5 @@
 // The machine behind both desktops: the system folder, the clock, starting other programs (the real
-// registration program among them) and whole-file copies.
+// registration program among them).
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -12,12 +12,10 @@
 #include <optional>
 #include <thread>
 
-#include "platform/files.h"
 #include "platform/real_desktop.h"
 #include "platform/registration.h"
 #include "platform/scripted_desktop.h"
 #include "platform/system_folder.h"
-#include "support/disk_full.h"
 #include "support/test_program.h"
 
 namespace {
@@ -72,14 +70,6 @@ TEST(SystemFolder, IsTheOneTheVariableNamesOrOneInTheUsersDataFolderAndIsMadeWhe
     EXPECT_EQ(platform::findSystemFolder(), data + "/Tallamo/system32");
     EXPECT_TRUE(fs::is_directory(data + "/Tallamo/system32"));
   }
-  {
-    // A file in its place: the path is still given, and nothing is found there.
-    const std::string file = (root.path() / "file").string();
-    WriteBytes(file, "x");
-    Variable folder(platform::kSystemFolderVariable, &file);
-    EXPECT_EQ(platform::findSystemFolder(), file);
-    EXPECT_FALSE(platform::fileExists(file + "\\COMDLG32.OCX"));
-  }
 }
 
 TEST(Clock, RealShowsTheLocalTimeAndScriptedRunsOnFromWhereItWasSet) {
@@ -101,7 +91,6 @@ TEST(Clock, RealShowsTheLocalTimeAndScriptedRunsOnFromWhereItWasSet) {
   EXPECT_EQ(scripted.currentDateTime(), (platform::DateTime{2025, 1, 1, 0, 0, 15}));
   EXPECT_EQ(platform::timeText(scripted.currentDateTime()), "0:00:15");
   EXPECT_EQ(platform::timeText({2024, 2, 29, 14, 5, 9}), "14:05:09");
-  EXPECT_EQ(platform::addSeconds({2024, 2, 28, 23, 0, 0}, 3600), (platform::DateTime{2024, 2, 29, 0, 0, 0}));
 }
 
 TEST(ProgramStarter, RunsTheRegistrationProgramByItsPathAndNeverThroughTheSearchPath) {
@@ -135,27 +124,4 @@ TEST(RegistrationProgram, RegistersAFileOfTheSystemFolderAndFailsForAMissingOne)
 
   EXPECT_EQ(RunRegistration({}, system.path()), platform::registration::BadCommandLine);
   EXPECT_EQ(RunRegistration({"COMDLG32.OCX", "/x"}, system.path()), platform::registration::BadCommandLine);
-}
-
-TEST(CopyFileWhole, CopiesUnderTheTargetsNameOnlyWhenWhole) {
-  TempFolder folder;
-  WriteBytes(folder.path() / "Source.OCX", std::string(5000, 'c'));
-  fs::create_directory(folder.path() / "target");
-  EXPECT_TRUE(platform::copyFileWhole(folder.str() + "\\source.ocx", folder.str() + "\\target\\COPY.ocx"));
-  EXPECT_EQ(*platform::readFileBytes((folder.path() / "target" / "COPY.ocx").string()),
-            std::string(5000, 'c'));
-
-  EXPECT_FALSE(platform::copyFileWhole(folder.str() + "/missing", folder.str() + "/target/other"));
-  EXPECT_FALSE(platform::copyFileWhole(folder.str() + "/target", folder.str() + "/target/other"))
-      << "a folder is no source";
-  EXPECT_FALSE(platform::copyFileWhole(folder.str() + "/Source.OCX", folder.str() + "/no-folder/x"));
-  {
-    testing_support::DiskFull full;
-    if (!full.active()) GTEST_SKIP() << "cannot limit file sizes here";
-    EXPECT_FALSE(platform::copyFileWhole(folder.str() + "/Source.OCX", folder.str() + "/target/cut.ocx"));
-  }
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder.path() / "target"))
-    names.push_back(entry.path().filename());
-  EXPECT_EQ(names, std::vector<std::string>{"COPY.ocx"}) << "nothing half-copied is left";
 }
