@@ -29,8 +29,6 @@ class ExtraStageScreen : public platform::Form {
   platform::CommandButton Command1{*this, "Command1"};
   platform::Timer Timer1{*this, "Timer1"};
 
-  const std::string& Section() const { return section_; }
-
   void ShowButtons();
   void HideButtons();
 
