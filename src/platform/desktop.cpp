@@ -73,11 +73,17 @@ int Desktop::messageBox(const std::string& text, int style, const std::string& c
   return showMessageBox(text, style, caption.empty() ? title_ : caption);
 }
 
-bool Desktop::openWebAddress(const std::string& address) {
-  const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
+bool isWebAddress(const std::string& address) {
+  const QString text = QString::fromStdString(address);
+  if (text.trimmed() != text) return false;
+  const QUrl url(text, QUrl::StrictMode);
   const QString scheme = url.scheme().toLower();
-  if (!url.isValid() || url.isRelative() || url.host().isEmpty() || (scheme != "http" && scheme != "https"))
-    return false;
+  return url.isValid() && !url.isRelative() && !url.host().isEmpty() &&
+         (scheme == "http" || scheme == "https");
+}
+
+bool Desktop::openWebAddress(const std::string& address) {
+  if (!isWebAddress(address)) return false;
   return openAddress(address);
 }
 

@@ -16,6 +16,7 @@
 namespace platform {
 
 class Form;
+class PageLoader;
 
 // Message box styles and results, as numbered by the window system the program was designed for.
 namespace mb {
@@ -59,6 +60,10 @@ struct FileDialogAnswer {
   std::string fileName;
   int filterIndex = 1;
 };
+
+// True for an absolute http or https address with a host ("https://www.example.org/x"), exactly as
+// given: blanks around it make it no address.
+bool isWebAddress(const std::string& address);
 
 // One pair of a filter string: what the user reads and the patterns (";"-separated).
 struct FilterEntry {
@@ -122,8 +127,14 @@ class Desktop {
   virtual std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) = 0;
   // Opens a document with the program the desktop associates with its type. No command line.
   virtual bool openDocument(const std::string& path) = 0;
-  // Opens an absolute http or https address in the web browser; anything else is refused.
+  // Opens an absolute http or https address (isWebAddress) in the web browser; anything else is
+  // refused.
   bool openWebAddress(const std::string& address);
+  // Whether the machine has a network connection: false only when the system reports that it has
+  // none; a machine that cannot tell counts as connected.
+  virtual bool networkConnected() = 0;
+  // The engine of a web browser control.
+  virtual std::unique_ptr<PageLoader> createPageLoader() = 0;
   // True when no other copy of the named program runs; the claim lasts as long as this desktop.
   virtual bool claimSingleInstance(const std::string& name) = 0;
   // Whole-window opacity 0-255.

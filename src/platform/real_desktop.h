@@ -19,6 +19,9 @@ class RealDesktop : public Desktop {
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
   bool openDocument(const std::string& path) override;
   bool claimSingleInstance(const std::string& name) override;
+  // Web pages (real_web.cpp): the system's network state, pages fetched over HTTP.
+  bool networkConnected() override;
+  std::unique_ptr<PageLoader> createPageLoader() override;
   std::pair<int, int> screenSize() const override;
   bool realWindows() const override { return true; }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/program_starter.h"
+#include "platform/web_browser.h"
 
 namespace platform {
 
@@ -59,6 +61,8 @@ class ScriptedDesktop : public Desktop {
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
   bool openDocument(const std::string& path) override;
   bool claimSingleInstance(const std::string& name) override;
+  bool networkConnected() override { return connected_; }
+  std::unique_ptr<PageLoader> createPageLoader() override;
   void applyOpacity(Form& form, int alpha) override;
   std::pair<int, int> screenSize() const override { return screen_; }
   bool realWindows() const override { return false; }
@@ -74,6 +78,20 @@ class ScriptedDesktop : public Desktop {
     fileAnswers_.push_back(FileDialogAnswer{std::move(fileName), filterIndex});
   }
   void cancelFileDialog() { fileAnswers_.push_back(std::nullopt); }
+
+  // --- web pages (scripted_web.cpp): the pages the script serves, by address, as the text their body
+  // shows. A navigation completes after the page delay of virtual time, with the text the address
+  // serves at that moment; an address without a page completes with the empty text, as a failed load.
+  void setNetworkConnected(bool connected) { connected_ = connected; }
+  void servePage(const std::string& address, std::string bodyText) { pages_[address] = std::move(bodyText); }
+  void removePage(const std::string& address) { pages_.erase(address); }
+  void setPageDelay(int ms) { pageDelay_ = ms; }
+  // Every address a browser was asked to load, in order.
+  const std::vector<std::string>& navigations() const { return navigations_; }
+  int pageDelay() const { return pageDelay_; }
+  // The body text the address serves now; nothing when it serves no page.
+  std::optional<std::string> page(const std::string& address) const;
+  void logNavigation(const std::string& address) { navigations_.push_back(address); }
 
   // --- the logs
   const std::vector<MessageRecord>& messages() const { return messages_; }
@@ -121,6 +139,11 @@ class ScriptedDesktop : public Desktop {
   std::vector<std::string> addresses_;
   std::vector<OpacityRecord> opacities_;
   std::vector<std::unique_ptr<struct LockHolder>> locks_;
+  // web pages
+  bool connected_ = true;
+  std::map<std::string, std::string> pages_;
+  int pageDelay_ = 300;
+  std::vector<std::string> navigations_;
   // the machine
   std::string systemFolder_;
   DateTime clockSetTo_{2024, 5, 18, 14, 30, 0};

@@ -397,8 +397,9 @@ TEST_F(Windows, TheMediaPlayerReportsEndsNotClosesAndCannotSpinOnABadFile) {
 TEST_F(Windows, OnlyAbsoluteWebAddressesAreOpened) {
   EXPECT_TRUE(desktop.openWebAddress("http://www.example.com/news"));
   EXPECT_TRUE(desktop.openWebAddress("HTTPS://example.org"));
-  for (const char* refused : {"www.example.com", "file:///etc/passwd", "javascript:alert(1)",
-                              "ftp://example.com", "", "http://", "calc.exe"})
+  for (const char* refused :
+       {"www.example.com", "file:///etc/passwd", "javascript:alert(1)", "ftp://example.com", "", "http://",
+        "calc.exe", " https://example.org/", "https://example.org/\r\n"})
     EXPECT_FALSE(desktop.openWebAddress(refused)) << refused;
   EXPECT_EQ(desktop.openedAddresses().size(), 2u);
 }

@@ -1,0 +1,204 @@
+// Web pages: the browser control on the scripted desktop, and the real backend fetching pages from a
+// small HTTP server on 127.0.0.1 that the test runs: character sets, HTML turned into the text the
+// page shows, failures that still complete, and loads that end with their window.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QStringEncoder>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/real_desktop.h"
+#include "platform/scripted_desktop.h"
+#include "platform/web_browser.h"
+#include "support/test_program.h"
+
+namespace {
+
+// A window holding a browser, as the settings entrance does.
+class BrowserWindow : public platform::Form {
+ public:
+  explicit BrowserWindow(platform::Desktop& d) : platform::Form(d, "BrowserWindow") {
+    WebBrowser1.DocumentComplete = [this](const std::string& url) {
+      completed.push_back(url + " -> " + WebBrowser1.BodyText());
+    };
+  }
+  platform::WebBrowser WebBrowser1{*this, "WebBrowser1"};
+  std::vector<std::string> completed;
+};
+
+// Answers each request with the response stored for its path, then closes the connection.
+class PageServer {
+ public:
+  struct Response {
+    QByteArray status = "200 OK";
+    QByteArray contentType;  // no header when empty
+    QByteArray body;
+  };
+
+  PageServer() {
+    server_.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+      }
+    });
+  }
+  std::string address(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
+  }
+  void serve(const QByteArray& path, Response response) { responses_[path] = std::move(response); }
+
+ private:
+  void answer(QTcpSocket* socket) {
+    QByteArray& request = pending_[socket];
+    request += socket->readAll();
+    if (!request.contains("\r\n\r\n")) return;
+    const QByteArray path = request.split(' ').value(1);
+    pending_.erase(socket);
+    const auto found = responses_.find(path);
+    const Response response = found != responses_.end() ? found->second : Response{"404 Not Found", "", ""};
+    QByteArray reply = "HTTP/1.1 " + response.status + "\r\n";
+    if (!response.contentType.isEmpty()) reply += "Content-Type: " + response.contentType + "\r\n";
+    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n";
+    socket->write(reply + response.body);
+    socket->disconnectFromHost();
+  }
+
+  QTcpServer server_;
+  std::map<QByteArray, Response> responses_;
+  std::map<QTcpSocket*, QByteArray> pending_;
+};
+
+QByteArray Gbk(const char* utf8) {
+  QStringEncoder encoder("GB18030");
+  return encoder.encode(QString::fromUtf8(utf8));
+}
+
+// Loads the address with the real backend and waits for the completion; nothing when none came.
+std::optional<std::string> Fetch(platform::Desktop& desktop, const std::string& address) {
+  auto loader = desktop.createPageLoader();
+  std::optional<std::string> text;
+  QEventLoop loop;
+  loader->completed = [&](const std::string& url, const std::string& body) {
+    EXPECT_EQ(url, address);
+    text = body;
+    loop.quit();
+  };
+  loader->navigate(address);
+  EXPECT_FALSE(text) << "completion comes later, never from inside navigate";
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+  return text;
+}
+
+}  // namespace
+
+TEST(WebPage, TheScriptedBrowserCompletesEachLoadLaterWithThePageOrEmpty) {
+  testing_support::TempFolder folder, locks;
+  platform::ScriptedDesktop desktop("Tallamo", folder.str(), locks.str());
+  BrowserWindow window(desktop);
+  desktop.servePage("https://example.org/news", "[*版本号*]4.0.3[*更新日期*]");
+  window.Show();
+
+  window.WebBrowser1.Navigate("https://example.org/news");
+  EXPECT_TRUE(window.completed.empty()) << "the window goes on while the page loads";
+  desktop.advance(desktop.pageDelay());
+  EXPECT_EQ(window.completed,
+            (std::vector<std::string>{"https://example.org/news -> [*版本号*]4.0.3[*更新日期*]"}));
+
+  // A failure completes all the same, with the empty text.
+  window.WebBrowser1.Navigate("https://unreachable.example.org/");
+  desktop.advance(desktop.pageDelay());
+  EXPECT_EQ(window.completed.back(), "https://unreachable.example.org/ -> ");
+
+  // A new load abandons the one before; a load still running ends with its window.
+  window.WebBrowser1.Navigate("https://example.org/news");
+  window.WebBrowser1.Navigate("https://unreachable.example.org/");
+  desktop.advance(desktop.pageDelay() * 3);
+  EXPECT_EQ(window.completed.size(), 3u);
+  window.WebBrowser1.Navigate("https://example.org/news");
+  window.Unload();
+  desktop.advance(desktop.pageDelay() * 3);
+  EXPECT_EQ(window.completed.size(), 3u);
+  EXPECT_EQ(desktop.navigations().size(), 5u);
+  EXPECT_EQ(desktop.runningTimers(), 0);
+}
+
+TEST(WebPage, TheRealBackendReadsPagesByTheirCharacterSetAsTheTextTheyShow) {
+  PageServer server;
+  const char* markers = "[*Tallamo最新动态*]决赛直播[*发布日期*]2024-05-01[*版本号*]4.1.0[*更新日期*]";
+  const QByteArray html = QByteArray(
+                              "<html><head><title>标题不算</title><style>p{color:red}</style>"
+                              "<script>var x = '脚本不算';</script>") +
+                          "</head><body><p>" + markers + "</p><p>第二段<br>第三行&amp;更多</p></body></html>";
+  const QByteArray htmlGbkMeta =
+      "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
+      "</head><body>" +
+      Gbk(markers) + "</body></html>";
+  server.serve("/utf8", {"200 OK", "text/html; charset=utf-8", html});
+  server.serve("/gbk-header", {"200 OK", "text/html; charset=GBK", Gbk(html.constData())});
+  server.serve("/gbk-meta", {"200 OK", "text/html", htmlGbkMeta});
+  server.serve("/gbk-undeclared", {"200 OK", "text/html", Gbk(html.constData())});
+  server.serve("/utf8-undeclared", {"200 OK", "", html});
+  server.serve("/plain",
+               {"200 OK", "text/plain; charset=utf-8", "第一行\n第二行\r\n<b>不是标记</b>\r第四行"});
+  server.serve("/error", {"500 Internal Server Error", "text/html", "<p>[*版本号*]9.9.9[*更新日期*]</p>"});
+
+  testing_support::TempFolder folder;
+  setenv("TALLAMO_PROGRAM_FOLDER", folder.str().c_str(), 1);
+  platform::RealDesktop desktop("Tallamo");
+  unsetenv("TALLAMO_PROGRAM_FOLDER");
+
+  const std::string shown = std::string(markers) + "\r\n第二段\r\n第三行&更多";
+  for (const char* path : {"/utf8", "/gbk-header", "/gbk-undeclared", "/utf8-undeclared"}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(Fetch(desktop, server.address(path)), shown);
+  }
+  EXPECT_EQ(Fetch(desktop, server.address("/gbk-meta")), markers);
+  EXPECT_EQ(Fetch(desktop, server.address("/plain")), "第一行\r\n第二行\r\n<b>不是标记</b>\r\n第四行");
+
+  // Failures complete with the empty text: an error status, a missing page, a server that is gone,
+  // and addresses that are not fetched at all.
+  std::string gone;
+  {
+    PageServer closed;
+    gone = closed.address("/");
+  }
+  for (const std::string& address :
+       {server.address("/error"), server.address("/missing"), gone, std::string("file:///etc/hostname"),
+        std::string(""), std::string("not an address")}) {
+    SCOPED_TRACE(address);
+    EXPECT_EQ(Fetch(desktop, address), "");
+  }
+}
+
+TEST(WebPage, ARealLoadEndsWithItsLoaderAndReportsNothing) {
+  PageServer server;
+  server.serve("/slow", {"200 OK", "text/plain", "never read"});
+  testing_support::TempFolder folder;
+  setenv("TALLAMO_PROGRAM_FOLDER", folder.str().c_str(), 1);
+  platform::RealDesktop desktop("Tallamo");
+  unsetenv("TALLAMO_PROGRAM_FOLDER");
+
+  bool reported = false;
+  {
+    auto loader = desktop.createPageLoader();
+    loader->completed = [&](const std::string&, const std::string&) { reported = true; };
+    loader->navigate(server.address("/slow"));
+    loader->navigate("not an address");
+  }
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_FALSE(reported);
+}
