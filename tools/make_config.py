@@ -73,7 +73,7 @@ ANNOUNCEMENT_FONT_KEYS = [
 ]
 
 LAYOUTS = {
-    "config/main.ini": [("配置信息", ["背景颜色", "背景图片", "音量大小"])],
+    "config/main.ini": [("配置信息", ["背景颜色", "背景图片", "音量大小", "官方网站"])],
     "config/PPT.ini": [("配置信息", [
         "自定义环节一名称", "自定义环节二名称", "自定义环节三名称", "自定义环节四名称",
         "自定义环节一文件路径", "自定义环节二文件路径", "自定义环节三文件路径",
@@ -104,7 +104,7 @@ LAYOUTS = {
     ])],
     "config/Theme.ini": [("配置信息", ["设置界面主题"])],
     "config/tache/timeformate.ini": [("配置信息", ["计时格式"])],
-    "Update/Update.ini": [("配置信息", ["获取版本信息的网络地址", "官方网站"])],
+    "Update/Update.ini": [("配置信息", ["获取版本信息的网络地址"])],
 }
 for number in range(1, 9):
     LAYOUTS[f"config/tache/{number}.ini"] = [("配置信息", STAGE_KEYS)]
@@ -123,6 +123,9 @@ VALUES["config/main.ini"] = {"配置信息": {
     # falls back to the same picture.
     "背景图片": shipped("background/main.jpg"),
     "音量大小": "50",
+    # The site address that the settings entrance's link opens; replaced by the
+    # one the news and latest-version page gives.
+    "官方网站": "https://www.example.org/tallamo/",
 }}
 
 VALUES["config/PPT.ini"] = {"配置信息": {
@@ -235,7 +238,6 @@ VALUES["config/tache/timeformate.ini"] = {"配置信息": {"计时格式": "1"}}
 
 VALUES["Update/Update.ini"] = {"配置信息": {
     "获取版本信息的网络地址": "https://www.example.org/tallamo/update.html",
-    "官方网站": "https://www.example.org/tallamo/",
 }}
 
 
