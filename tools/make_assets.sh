@@ -360,8 +360,9 @@ for y in range(0, $TH, 20): print(f'line 0,{y} $TW,{y}')")" \
 jpeg "$tmp/editor.miff" "$data/element/theme1.jpg"
 
 # Pictures designed with three windows, for a program that loads them from
-# here: the settings pages without a theme, the about window (its proportions,
-# labels in red over the right half) and the score-entry window.
+# here: the settings pages without a theme, the about window (drawn at
+# 800 x 340, then made the window's size, 533 x 227; labels in red over the
+# right part) and the score-entry window.
 stripes $TW $TH 28 'rgba(60,90,140,0.04)'
 "$IM" -size ${TW}x${TH} gradient:'#f7f9fc'-'#e2e8f0' "$tmp/stripes.png" -compose over -composite \
   -fill 'rgba(255,255,255,0.4)' -draw "rectangle 0,$((TH - 44)) $TW,$TH" \
@@ -376,7 +377,7 @@ jpeg "$tmp/design.miff" "$data/element/design.jpg"
   -font "$SANS_BOLD" -pointsize 44 -fill white -gravity north -annotate -250+205 'Tallamo' \
   -font "$KAI" -pointsize 26 -fill '#ffe9a8' -annotate -250+268 '辩论赛计时系统' \
   -fill '#c9a44a' -draw 'rectangle 300,0 306,340' \
-  "$tmp/about.miff"
+  -resize 533x227! "$tmp/about.miff"
 jpeg "$tmp/about.miff" "$data/element/about.jpg"
 
 "$IM" -size 640x480 gradient:'#f7f9fc'-'#dde6f1' \
