@@ -3,6 +3,9 @@
 
 #include "console/form1.h"
 #include "console/form4.h"
+#include "settings/form13.h"
+#include "settings/form19.h"
+#include "settings/form21.h"
 #include "stages/extra_stage_screen.h"
 #include "stages/form15.h"
 #include "stages/form17.h"
@@ -26,6 +29,10 @@ class Program {
   ExtraStageScreen form20;
   ExtraStageScreen form9;
   Form8 form8;
+  // The settings entrance and the two information windows it opens.
+  Form13 form13;
+  Form21 form21;
+  Form19 form19;
 };
 
 }  // namespace tallamo

@@ -23,6 +23,8 @@ inline constexpr const char* kFile = "\\config\\main.ini";
 inline constexpr const char* kBackColour = "背景颜色";
 inline constexpr const char* kPicture = "背景图片";
 inline constexpr const char* kVolume = music_ini::kVolume;
+// The site address that the news and latest-version page gave last.
+inline constexpr const char* kSite = "官方网站";
 }  // namespace main_ini
 
 // config\PPT.ini: names and files of the presentation stages (four stored, three with buttons).
@@ -97,6 +99,18 @@ inline constexpr const char* kBackColour = "背景颜色";
 inline constexpr const char* kPicture = "背景图片";
 }  // namespace cite_ini
 
+// Config\Theme.ini: the theme picture of every settings page ("Theme-1" to "Theme-4").
+namespace theme_ini {
+inline constexpr const char* kFile = "\\Config\\Theme.ini";
+inline constexpr const char* kTheme = "设置界面主题";
+}  // namespace theme_ini
+
+// Update\Update.ini: where the news and latest-version page is. Shipped with the program, only read.
+namespace update_ini {
+inline constexpr const char* kFile = "\\Update\\Update.ini";
+inline constexpr const char* kAddress = "获取版本信息的网络地址";
+}  // namespace update_ini
+
 // Built-in sounds and music (relative to the program folder) and pictures (design paths).
 namespace builtin {
 inline constexpr const char* kWarningSound = "sound\\Warn\\Default.wav";
@@ -108,6 +122,9 @@ inline constexpr const char* kConsolePicture = "\\background\\main.jpg";
 inline constexpr const char* kSplashPicture = "\\background\\splash.jpg";
 inline constexpr const char* kButtonPointer = "\\element\\cursor.png";
 inline constexpr const char* kHelpFile = "\\help.chm";
+// The pictures designed with the settings pages (shown when no theme applies) and the about window.
+inline constexpr const char* kSettingsPicture = "\\element\\design.jpg";
+inline constexpr const char* kAboutPicture = "\\element\\about.jpg";
 }  // namespace builtin
 
 }  // namespace common

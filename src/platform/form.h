@@ -32,6 +32,7 @@ inline constexpr std::int32_t ButtonText = static_cast<std::int32_t>(0x80000012)
 inline constexpr std::int32_t WindowText = static_cast<std::int32_t>(0x80000008);
 inline constexpr std::int32_t Window = static_cast<std::int32_t>(0x80000005);
 inline constexpr std::int32_t Red = 255;
+inline constexpr std::int32_t Blue = 16711680;
 inline constexpr std::int32_t Black = 0;
 constexpr std::int32_t rgb(int r, int g, int b) {
   return r + 256 * g + 65536 * b;

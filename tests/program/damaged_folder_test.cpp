@@ -45,7 +45,8 @@ int SeedCount() {
 // come out of a run byte for byte as it went in.
 const std::map<std::string, std::set<std::string>>& WrittenFiles() {
   static const std::map<std::string, std::set<std::string>> files{
-      {"config/main.ini", {"音量大小"}},
+      {"config/main.ini", {"音量大小", "官方网站"}},
+      {"config/theme.ini", {"设置界面主题"}},
       {"config/cite.ini", {"音量大小"}},
       {"config/timetemp.ini", {}},
   };
@@ -342,9 +343,14 @@ class DamagedFolder : public ::testing::TestWithParam<int> {
   }
 
   // The extra-stage clocks count for as long as their screen is open, through zero and on: a few
-  // minutes after each action show that; the stage clocks run up to time-up.
+  // minutes after each action show that; the stage clocks run up to time-up. The settings windows
+  // animate their captions for as long as they are open: a few seconds show a cycle and bring the news
+  // page.
   static int ClockSeconds(platform::Form& form) {
-    return dynamic_cast<tallamo::ExtraStageScreen*>(&form) ? 200 : 2000;
+    if (dynamic_cast<tallamo::ExtraStageScreen*>(&form)) return 200;
+    for (const char* settings : {"Form13", "Form19", "Form21"})
+      if (form.Name() == settings) return 10;
+    return 2000;
   }
 
   void pointerOver(platform::Form& form) {
@@ -432,6 +438,13 @@ class DamagedFolder : public ::testing::TestWithParam<int> {
 TEST_P(DamagedFolder, EveryWindowSurvivesAndNothingReadIsChanged) {
   const int seed = GetParam();
   Watchdog watchdog(seed);
+  // The news page, served by the scripted desktop at the shipped address (never from the network),
+  // names the program's own version: no offer ends the program.
+  desktop().servePage(
+      t.readIni("\\Update\\Update.ini", "配置信息", "获取版本信息的网络地址"),
+      "[*Tallamo最新动态*]新闻[*发布日期*]今天[*Varnel软件最新动态*][*版本号*]4.0.3[*更新日期*]"
+      "昨天[*文件地址*]https://www.example.org/setup.exe[*官方网站*]https://www.example.org/"
+      "[*Varnel软件*]");
   Damage(t.folder().path(), seed).apply();
   const auto before = Snapshot(t.folder().path());
 

@@ -1,0 +1,61 @@
+#include "settings/settings_page.h"
+
+#include "common/config_names.h"
+#include "common/ini.h"
+#include "platform/controls.h"
+
+namespace settings {
+
+std::string ReadTheme(platform::Desktop& desktop) {
+  return common::ReadIni(desktop.programPath(common::theme_ini::kFile), common::kSection,
+                         common::theme_ini::kTheme);
+}
+
+std::string ThemePicture(platform::Desktop& desktop, const std::string& theme) {
+  for (int n = 1; n <= 4; ++n)
+    if (theme == kThemes[n - 1]) return desktop.programPath("\\Theme\\Theme" + std::to_string(n) + ".jpg");
+  return "";
+}
+
+bool LoadThemePicture(platform::Image& image, const std::string& theme) {
+  const std::string picture = ThemePicture(image.form().desktop(), theme);
+  return !picture.empty() && image.loadPicture(picture);
+}
+
+bool LoadThemePicture(platform::Image& image) {
+  return LoadThemePicture(image, ReadTheme(image.form().desktop()));
+}
+
+std::optional<std::string> PickFile(platform::CommonDialog& dialog, const std::string& filter) {
+  dialog.CancelError = true;
+  dialog.Flags = kHideReadOnly;
+  dialog.Filter = filter;
+  dialog.FilterIndex = 1;
+  if (!dialog.ShowOpen()) return std::nullopt;
+  return dialog.FileName;
+}
+
+namespace {
+
+platform::Form* Target(platform::Form& page, const char* target) {
+  platform::Form* form = page.desktop().form(target);
+  return form == &page ? nullptr : form;
+}
+
+}  // namespace
+
+void ShowInstead(platform::Form& page, const char* target) {
+  platform::Form* form = Target(page, target);
+  if (!form) return;
+  form->Show();
+  page.Unload();
+}
+
+void ShowAndHide(platform::Form& page, const char* target) {
+  platform::Form* form = Target(page, target);
+  if (!form) return;
+  form->Show();
+  page.Hide();
+}
+
+}  // namespace settings

@@ -1,0 +1,62 @@
+// What every settings page shares: the theme picture behind it, the file pickers and their filters,
+// and the way the pages lead to one another.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace platform {
+class CommonDialog;
+class Desktop;
+class Form;
+class Image;
+}  // namespace platform
+
+namespace settings {
+
+// The page size shared by the settings entrance and the four wizard steps (twips).
+inline constexpr int kPageWidth = 11880;
+inline constexpr int kPageHeight = 8490;
+
+// --- the theme picture
+
+// The four themes a page may show, as Config\Theme.ini stores them.
+inline constexpr const char* kThemes[4] = {"Theme-1", "Theme-2", "Theme-3", "Theme-4"};
+
+// The theme stored in Config\Theme.ini, as it stands; "" when the file, section or key is missing.
+std::string ReadTheme(platform::Desktop& desktop);
+
+// The picture file of a theme: the program folder followed by "\Theme\ThemeN.jpg" for a value that
+// equals "Theme-N" exactly; "" for any other value (another letter case, blanks around it).
+std::string ThemePicture(platform::Desktop& desktop, const std::string& theme);
+
+// Loads the picture of the theme into the page's Image1. Any other value, or a picture that cannot be
+// loaded, leaves the picture the page shows. True when a theme picture was loaded.
+bool LoadThemePicture(platform::Image& image, const std::string& theme);
+// The same with the stored theme, as a page's load does it.
+bool LoadThemePicture(platform::Image& image);
+
+// --- file pickers (the dialog keeps its last file name while the page stays open)
+
+inline constexpr const char* kFilterPicture = "JPG文件(*.jpg)|*.jpg|位图文件(*.bmp)|*.bmp|";
+inline constexpr const char* kFilterAllFiles = "所有文件(*.*)|*.*|";
+inline constexpr const char* kFilterWave = "波形文件(*.wav)|*.wav|所有文件(*.*)|*.*|";
+inline constexpr const char* kFilterPresentation =
+    "演示文稿(*.ppt)|*.ppt|幻灯片放映(*.pps)|*.pps|演示文稿(2007)(*.pptx)|*.pptx|"
+    "幻灯片放映(2007)(*.ppsx)|*.ppsx|所有文件(*.*)|*.*|";
+// The open dialog's flag that hides the read-only check box.
+inline constexpr int kHideReadOnly = 4;
+
+// An open dialog with the filter, its first entry selected and the read-only box hidden: the full
+// path of the chosen file, or nothing for Cancel (which changes nothing).
+std::optional<std::string> PickFile(platform::CommonDialog& dialog, const std::string& filter);
+
+// --- leading from page to page
+
+// Shows the window of that name (loaded afresh when it was closed, else brought forward), then closes
+// the page. Without such a window nothing happens.
+void ShowInstead(platform::Form& page, const char* target);
+// The same, hiding the page instead: it stays loaded as it was.
+void ShowAndHide(platform::Form& page, const char* target);
+
+}  // namespace settings
