@@ -5,6 +5,7 @@
 #include "common/ini.h"
 #include "common/layout.h"
 #include "common/music.h"
+#include "common/navigation.h"
 #include "common/program.h"
 #include "common/sensing.h"
 #include "common/sound.h"
@@ -176,27 +177,20 @@ void Form4::Command3_Click() {
 
 // --- other screens
 
-void Form4::ShowInstead(const char* formName) {
-  platform::Form* target = desktop().form(formName);
-  if (!target) return;
-  target->Show();
-  Unload();
-}
-
 void Form4::Command10_Click() {
-  ShowInstead("Form20");
+  ShowInstead(*this, "Form20");
 }
 void Form4::Command11_Click() {
-  ShowInstead("Form9");
+  ShowInstead(*this, "Form9");
 }
 void Form4::Command12_Click() {
-  ShowInstead("Form16");
+  ShowInstead(*this, "Form16");
 }
 void Form4::Command13_Click() {
-  ShowInstead("Form8");
+  ShowInstead(*this, "Form8");
 }
 void Form4::Command14_Click() {
-  ShowInstead("Form12");
+  ShowInstead(*this, "Form12");
 }
 
 void Form4::Command16_Click() {

@@ -69,8 +69,6 @@ class Form4 : public platform::Form {
   // Load steps 3 to 8: help file, captions, background colour and picture.
   void ReadSettings();
   void OpenPresentation(int stage);
-  // Shows another screen and closes the console; a screen that is not there opens nothing.
-  void ShowInstead(const char* formName);
   std::string File(const char* designPath) const;
 };
 

@@ -5,6 +5,7 @@
 #include "common/config_names.h"
 #include "common/convert.h"
 #include "common/ini.h"
+#include "common/navigation.h"
 #include "console/form4.h"
 
 namespace tallamo {
@@ -67,7 +68,7 @@ void Form4::Command4_Click(int Index) {
   if (mode == stage_ini::kMode2) screen = "Form6";
   if (mode == stage_ini::kMode3) screen = "Form5";
   if (!screen || (transition != 0 && transition != 1)) return;
-  ShowInstead(transition == 1 ? "Form15" : screen);
+  ShowInstead(*this, transition == 1 ? "Form15" : screen);
 }
 
 }  // namespace tallamo

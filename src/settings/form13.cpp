@@ -161,7 +161,7 @@ void Form13::Command3_Click() {
 
 // "下一步>>": the first step of the wizard; the entrance waits hidden, as it is.
 void Form13::Command4_Click() {
-  settings::ShowAndHide(*this, "Form2");
+  ShowAndHide(*this, "Form2");
 }
 
 // "返回主界面"

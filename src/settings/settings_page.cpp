@@ -35,27 +35,4 @@ std::optional<std::string> PickFile(platform::CommonDialog& dialog, const std::s
   return dialog.FileName;
 }
 
-namespace {
-
-platform::Form* Target(platform::Form& page, const char* target) {
-  platform::Form* form = page.desktop().form(target);
-  return form == &page ? nullptr : form;
-}
-
-}  // namespace
-
-void ShowInstead(platform::Form& page, const char* target) {
-  platform::Form* form = Target(page, target);
-  if (!form) return;
-  form->Show();
-  page.Unload();
-}
-
-void ShowAndHide(platform::Form& page, const char* target) {
-  platform::Form* form = Target(page, target);
-  if (!form) return;
-  form->Show();
-  page.Hide();
-}
-
 }  // namespace settings

@@ -1,5 +1,5 @@
-// What every settings page shares: the theme picture behind it, the file pickers and their filters,
-// and the way the pages lead to one another.
+// What every settings page shares: the theme picture behind it, and the file pickers with their
+// filters.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,6 @@
 namespace platform {
 class CommonDialog;
 class Desktop;
-class Form;
 class Image;
 }  // namespace platform
 
@@ -50,13 +49,5 @@ inline constexpr int kHideReadOnly = 4;
 // An open dialog with the filter, its first entry selected and the read-only box hidden: the full
 // path of the chosen file, or nothing for Cancel (which changes nothing).
 std::optional<std::string> PickFile(platform::CommonDialog& dialog, const std::string& filter);
-
-// --- leading from page to page
-
-// Shows the window of that name (loaded afresh when it was closed, else brought forward), then closes
-// the page. Without such a window nothing happens.
-void ShowInstead(platform::Form& page, const char* target);
-// The same, hiding the page instead: it stays loaded as it was.
-void ShowAndHide(platform::Form& page, const char* target);
 
 }  // namespace settings
