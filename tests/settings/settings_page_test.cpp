@@ -1,0 +1,145 @@
+// Habits every settings page shares, on a page of the kind the wizard steps are: a path field that
+// shows red when its file is missing, a picker opened by a double-click that Cancel leaves without a
+// trace, a value stored the moment it is picked, and the save button's message.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/config_names.h"
+#include "common/ini.h"
+#include "common/marking.h"
+#include "common/saving.h"
+#include "platform/files.h"
+#include "settings/settings_page.h"
+#include "support/test_program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A picture field stored at once, as step 2's console picture is, and a save button.
+class PicturePage : public platform::Form {
+ public:
+  explicit PicturePage(platform::Desktop& d) : platform::Form(d, "PicturePage") {
+    Label1.DblClick = [this] { Label1_DblClick(); };
+    Command1.Click = [this] {
+      common::ConfirmSave(desktop(), common::WriteIniChecked(File(), common::kSection, "名称", "值"));
+    };
+  }
+  platform::Label Label1{*this, "Label1"};
+  platform::CommandButton Command1{*this, "Command1"};
+  platform::CommonDialog Cg1{*this, "Cg1"};
+
+  std::string File() const { return desktop().programPath(common::main_ini::kFile); }
+
+ protected:
+  void build() override {
+    Label1.Move(120, 120, 4000, 300);
+    Command1.Move(120, 600, 1335, 375);
+  }
+  void Form_Load() override {
+    const std::string path = common::ReadIni(File(), common::kSection, common::main_ini::kPicture);
+    Label1.setCaption(path);
+    common::MarkMissingFile(Label1, path);
+  }
+
+ private:
+  void Label1_DblClick() {
+    const auto file = settings::PickFile(Cg1, settings::kFilterPicture);
+    if (!file) return;
+    Label1.setCaption(*file);
+    Label1.setForeColor(platform::colour::Black);
+    common::WriteIniAtOnce(desktop(), File(), common::kSection, common::main_ini::kPicture, *file);
+  }
+};
+
+struct Session {
+  testing_support::TestProgram t;
+  PicturePage page{t.desktop()};
+  std::string stored() const { return t.readIni("\\config\\main.ini", "配置信息", "背景图片"); }
+  void open() {
+    page.Unload();
+    page.Show();
+  }
+};
+
+}  // namespace
+
+TEST(SettingsPage, APathFieldIsRedWhenItsFileIsNotFound) {
+  Session s;
+  struct Row {
+    std::string path;
+    std::int32_t colour;
+  };
+  const Row rows[] = {
+      {"background\\main.jpg", 0},  // shipped, relative to the program folder
+      {"BACKGROUND\\Main.JPG", 0},
+      {s.t.path("\\background\\tw.jpg"), 0},
+      {"background\\gone.jpg", 255},
+      {"background", 255},  // a folder
+      {"", 255},
+      {"\x81\xFF:*?", 255},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.path);
+    s.t.writeIni("\\config\\main.ini", "配置信息", "背景图片", r.path);
+    s.open();
+    EXPECT_EQ(s.page.Label1.ForeColor(), r.colour);
+  }
+}
+
+TEST(SettingsPage, APickedFileTurnsTheFieldBlackAndCancelLeavesNoTrace) {
+  Session s;
+  s.t.writeIni("\\config\\main.ini", "配置信息", "背景图片", "background\\gone.jpg");
+  s.open();
+  ASSERT_EQ(s.page.Label1.ForeColor(), 255);
+
+  s.t.desktop().cancelFileDialog();
+  ASSERT_TRUE(platform::user::doubleClick(s.page.Label1));
+  const auto& request = s.t.desktop().fileDialogs().back();
+  EXPECT_EQ(request.filter, "JPG文件(*.jpg)|*.jpg|位图文件(*.bmp)|*.bmp|");
+  EXPECT_EQ(request.filterIndex, 1);
+  EXPECT_EQ(request.flags, 4);
+  EXPECT_EQ(s.page.Label1.Caption(), "background\\gone.jpg");
+  EXPECT_EQ(s.page.Label1.ForeColor(), 255);
+  EXPECT_EQ(s.stored(), "background\\gone.jpg");
+
+  const std::string picked = s.t.path("\\background\\cite.jpg");
+  s.t.desktop().answerFileDialog(picked);
+  ASSERT_TRUE(platform::user::doubleClick(s.page.Label1));
+  EXPECT_EQ(s.page.Label1.Caption(), picked);
+  EXPECT_EQ(s.page.Label1.ForeColor(), 0);
+  EXPECT_EQ(s.stored(), picked);
+  EXPECT_TRUE(s.t.desktop().messages().empty()) << "a stored value is not announced";
+
+  // The dialog starts from the last file while the page stays open.
+  ASSERT_TRUE(platform::user::doubleClick(s.page.Label1));
+  EXPECT_EQ(s.t.desktop().fileDialogs().back().fileName, picked);
+}
+
+TEST(SettingsPage, AFailedWriteIsToldOnceAndASaveIsConfirmed) {
+  Session s;
+  s.open();
+  ASSERT_TRUE(platform::user::click(s.page.Command1));
+  ASSERT_EQ(s.t.desktop().messages().size(), 1u);
+  EXPECT_EQ(s.t.desktop().messages().back().text, "数据保存成功！");
+  EXPECT_EQ(s.t.desktop().messages().back().style, 0);
+  EXPECT_EQ(s.t.desktop().messages().back().caption, "Tallamo");
+
+  // The file is read-only: nothing changes, and the user is told each time.
+  const fs::path file = platform::resolvePath(s.t.path("\\config\\main.ini"));
+  fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const std::string before = *platform::readFileBytes(file.string());
+  s.t.desktop().answerFileDialog(s.t.path("\\background\\cite.jpg"));
+  ASSERT_TRUE(platform::user::doubleClick(s.page.Label1));
+  ASSERT_TRUE(platform::user::click(s.page.Command1));
+  ASSERT_EQ(s.t.desktop().messages().size(), 3u);
+  for (int i : {1, 2}) {
+    const auto& m = s.t.desktop().messages()[static_cast<std::size_t>(i)];
+    EXPECT_EQ(m.text, "数据保存失败！");
+    EXPECT_EQ(m.style, platform::mb::OKOnly | platform::mb::Critical);
+    EXPECT_EQ(m.caption, "出错啦！");
+  }
+  EXPECT_EQ(*platform::readFileBytes(file.string()), before);
+}
