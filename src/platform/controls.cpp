@@ -505,42 +505,6 @@ void Line::place() {
   w->update();
 }
 
-// --- CommonDialog
-
-void CommonDialog::resetDesign() {
-  Control::resetDesign();
-  Filter.clear();
-  FilterIndex = 0;
-  Flags = 0;
-  FileName.clear();
-  DialogTitle.clear();
-  InitDir.clear();
-  CancelError = false;
-}
-
-bool CommonDialog::ShowOpen() {
-  return show(FileDialogRequest::Kind::Open);
-}
-bool CommonDialog::ShowSave() {
-  return show(FileDialogRequest::Kind::Save);
-}
-
-bool CommonDialog::show(FileDialogRequest::Kind kind) {
-  FileDialogRequest request;
-  request.kind = kind;
-  request.title = DialogTitle;
-  request.filter = Filter;
-  request.filterIndex = FilterIndex;
-  request.flags = Flags;
-  request.fileName = FileName;
-  request.initDir = InitDir;
-  const auto answer = form().desktop().fileDialog(request);
-  if (!answer) return false;
-  FileName = answer->fileName;
-  FilterIndex = answer->filterIndex;
-  return true;
-}
-
 // --- MediaPlayer
 
 void MediaPlayer::resetDesign() {

@@ -57,6 +57,7 @@ class FormWidget : public QWidget {
 
  private:
   bool overControl(const QPoint& pos) const;
+  bool editing() const;
   Form* form_;
   QColor background_;
   QPixmap picture_;

@@ -6,7 +6,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QListView>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -83,5 +86,64 @@ TEST_F(RealDesktop, TheOpenDialogStartsInAStoredFolderOfTheProgramAndSpeaksChine
   EXPECT_EQ(folder.toStdString(), (program.path() / "sound" / "cite").string());
   EXPECT_TRUE(buttons.contains(QString::fromUtf8("取消"))) << buttons.join(',').toStdString();
   EXPECT_FALSE(buttons.contains(QStringLiteral("Cancel")));
+  window.Unload();
+}
+
+TEST_F(RealDesktop, TheFontAndColourDialogsGiveTheirChoiceAsTheProgramStoresIt) {
+  platform::RealDesktop desktop("Tallamo");
+  PictureWindow window(desktop);
+  window.Load();
+
+  // The user picks a family, the bold style and 36 points in the dialog's lists.
+  QTimer::singleShot(50, [] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    const auto pick = [](QListView* list, const QString& entry) {
+      const auto found =
+          list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, entry, 1, Qt::MatchExactly);
+      if (!found.isEmpty()) list->setCurrentIndex(found.front());
+    };
+    const auto lists = dialog->findChildren<QListView*>();  // family, style, size
+    if (lists.size() < 3) return;
+    pick(lists[0], QStringLiteral("Noto Sans CJK SC"));
+    pick(lists[1], QStringLiteral("Bold"));
+    pick(lists[2], QStringLiteral("36"));
+    dialog->accept();
+  });
+  window.Cg1.Flags = 3;
+  ASSERT_TRUE(window.Cg1.ShowFont());
+  EXPECT_EQ(window.Cg1.FontName, "Noto Sans CJK SC");
+  EXPECT_EQ(window.Cg1.FontSize, 36.0f);
+  EXPECT_TRUE(window.Cg1.FontBold);
+  EXPECT_FALSE(window.Cg1.FontItalic);
+
+  // The dialog opens at the last choice; Cancel changes nothing.
+  QFont openedWith;
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    openedWith = dialog->currentFont();
+    dialog->reject();
+  });
+  EXPECT_FALSE(window.Cg1.ShowFont());
+  EXPECT_EQ(openedWith.family().toStdString(), "Noto Sans CJK SC");
+  EXPECT_TRUE(openedWith.bold());
+  EXPECT_EQ(openedWith.pointSize(), 36);
+  EXPECT_EQ(window.Cg1.FontSize, 36.0f);
+  EXPECT_TRUE(window.Cg1.FontBold);
+
+  QTimer::singleShot(50, [] {
+    auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->setCurrentColor(QColor(10, 20, 30));
+    dialog->accept();
+  });
+  ASSERT_TRUE(window.Cg1.ShowColor());
+  EXPECT_EQ(window.Cg1.Color, 10 + 256 * 20 + 65536 * 30);
+  QTimer::singleShot(50, [] {
+    if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) dialog->reject();
+  });
+  EXPECT_FALSE(window.Cg1.ShowColor());
+  EXPECT_EQ(window.Cg1.Color, 10 + 256 * 20 + 65536 * 30);
   window.Unload();
 }
