@@ -3,6 +3,7 @@
 
 #include "console/form1.h"
 #include "console/form4.h"
+#include "results/form16.h"
 #include "stages/form15.h"
 #include "stages/form17.h"
 #include "stages/form5.h"
@@ -20,6 +21,7 @@ class Program {
   Form6 form6;
   Form5 form5;
   Form15 form15;
+  Form16 form16;
 };
 
 }  // namespace tallamo
