@@ -17,13 +17,6 @@ namespace platform {
 
 namespace {
 
-bool validFontName(const std::string& name) {
-  return !name.empty();
-}
-bool validFontSize(double points) {
-  return std::isfinite(points) && points > 0 && points <= 2160;
-}
-
 // Pointer events of a light control (label, image) go to the control that lies under the pointer.
 template <class Base>
 class PointerWidget : public Base, public Peer {

@@ -67,6 +67,14 @@ QFont toQFont(const Font& font) {
   return f;
 }
 
+bool validFontName(const std::string& name) {
+  return !name.empty();
+}
+
+bool validFontSize(double points) {
+  return std::isfinite(points) && points > 0 && points <= 2160;
+}
+
 int toPixels(double twips) {
   return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }

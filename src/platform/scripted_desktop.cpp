@@ -145,28 +145,32 @@ int ScriptedDesktop::showMessageBox(const std::string& text, int style, const st
   return answer;
 }
 
+namespace {
+
+// The next answer the script holds for a dialog; none left is a Cancel.
+template <class T>
+std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  auto answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
 std::optional<FileDialogAnswer> ScriptedDesktop::fileDialog(const FileDialogRequest& request) {
   fileDialogs_.push_back(request);
-  if (fileAnswers_.empty()) return std::nullopt;
-  auto answer = fileAnswers_.front();
-  fileAnswers_.pop_front();
-  return answer;
+  return nextAnswer(fileAnswers_);
 }
 
 std::optional<FontDialogAnswer> ScriptedDesktop::fontDialog(const FontDialogRequest& request) {
   fontDialogs_.push_back(request);
-  if (fontAnswers_.empty()) return std::nullopt;
-  auto answer = fontAnswers_.front();
-  fontAnswers_.pop_front();
-  return answer;
+  return nextAnswer(fontAnswers_);
 }
 
 std::optional<std::int32_t> ScriptedDesktop::colourDialog(const ColourDialogRequest& request) {
   colourDialogs_.push_back(request);
-  if (colourAnswers_.empty()) return std::nullopt;
-  auto answer = colourAnswers_.front();
-  colourAnswers_.pop_front();
-  return answer;
+  return nextAnswer(colourAnswers_);
 }
 
 void ScriptedDesktop::playSound(const std::string& path) {

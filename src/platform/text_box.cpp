@@ -206,14 +206,14 @@ void TextBox::setText(std::string text) {
 }
 
 bool TextBox::setFontName(const std::string& name) {
-  if (name.empty()) return false;
+  if (!validFontName(name)) return false;
   font_.name = name;
   if (widget()) widget()->setFont(toQFont(font_));
   return true;
 }
 
 bool TextBox::setFontSize(double points) {
-  if (!(points > 0 && points <= 2160)) return false;
+  if (!validFontSize(points)) return false;
   font_.size = points;
   if (widget()) widget()->setFont(toQFont(font_));
   return true;

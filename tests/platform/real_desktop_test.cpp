@@ -9,7 +9,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QKeyEvent>
 #include <QListView>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -146,4 +148,63 @@ TEST_F(RealDesktop, TheFontAndColourDialogsGiveTheirChoiceAsTheProgramStoresIt) 
   EXPECT_FALSE(window.Cg1.ShowColor());
   EXPECT_EQ(window.Cg1.Color, 10 + 256 * 20 + 65536 * 30);
   window.Unload();
+}
+
+namespace {
+
+// A box whose KeyPress refuses letters with a message box, as score entry does.
+class EntryWindow : public platform::Form {
+ public:
+  explicit EntryWindow(platform::Desktop& d) : platform::Form(d, "EntryWindow") {
+    Text1.KeyPress = Text2.KeyPress = [this](int& KeyAscii) {
+      if (KeyAscii >= 'a' && KeyAscii <= 'z') {
+        desktop().messageBox("只能输入数字和小数点！", platform::mb::Critical, "出错啦！");
+        KeyAscii = 0;
+      }
+    };
+  }
+  int activations = 0;
+  platform::TextBox Text1{*this, "Text1"};
+  platform::TextBox Text2{*this, "Text2"};
+
+ protected:
+  void build() override {
+    Text1.Move(300, 300, 2400, 375);
+    Text2.Move(300, 900, 2400, 375);
+  }
+  void Form_Activate() override {
+    ++activations;
+    Text1.SetFocus();
+  }
+};
+
+}  // namespace
+
+TEST_F(RealDesktop, AMessageBoxShownForARefusedKeyLeavesTheBoxItsFocusAndRaisesNoActivate) {
+  platform::RealDesktop desktop("Tallamo");
+  EntryWindow window(desktop);
+  desktop.dispatch([&] { window.Show(); });
+  QApplication::processEvents();
+  window.Text2.SetFocus();
+  ASSERT_TRUE(window.Text2.hasFocus());
+  const int activations = window.activations;
+
+  QString shown;
+  QTimer::singleShot(50, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  QKeyEvent letter(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QCoreApplication::sendEvent(window.Text2.widget(), &letter);
+  QKeyEvent digit(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+  QCoreApplication::sendEvent(window.Text2.widget(), &digit);
+  QApplication::processEvents();
+
+  EXPECT_EQ(shown.toStdString(), "只能输入数字和小数点！");
+  EXPECT_EQ(window.Text2.Text(), "7");
+  EXPECT_TRUE(window.Text2.hasFocus());
+  EXPECT_EQ(window.activations, activations) << "the window's own message box does not activate it again";
+  desktop.dispatch([&] { window.Unload(); });
 }
