@@ -448,17 +448,33 @@ L 14,84 C 6,74 18,62 28,70 L 40,82 Z'" \
 # the rest of the folder
 # ---------------------------------------------------------------------------
 
+echo "control"
+rm -rf "$data/OCX"
 mkdir -p "$data/OCX"
+# A placeholder of ours in place of the common-dialog control: Kestrin copies it into the system
+# folder and registers it there; it holds no program code.
+printf '%s\r\n' \
+  'Tallamo COMDLG32.ocx placeholder' \
+  '通用对话框控件的占位文件：Kestrin 在系统文件夹中找不到 COMDLG32.ocx 时将本文件复制过去并注册。' \
+  'Stands in for the common-dialog control: Kestrin copies this file into the system folder and' \
+  'registers it there when COMDLG32.ocx is missing. It holds no program code.' \
+  > "$data/OCX/COMDLG32.ocx"
 cat > "$data/OCX/README.txt" <<'EOF'
 OCX 文件夹 / The OCX folder
 
-此文件夹本应存放通用对话框控件文件 COMDLG32.ocx，供 Kestrin 在系统目录中缺少该控件时复制并注册。
-本系统不随附该控件文件：程序的打开、保存、颜色和字体对话框由程序自身提供，不需要它。
+此文件夹存放通用对话框控件文件 COMDLG32.ocx，供 Kestrin 在系统文件夹中缺少该控件时复制并注册。
+这里的 COMDLG32.ocx 是本系统自带的占位文件，不含程序代码：Tallamo 的打开、保存、颜色和字体对话框
+由程序自身提供，并不需要它。Kestrin 所用的系统文件夹由环境变量 TALLAMO_SYSTEM_FOLDER 指定，未指定时
+为用户数据文件夹下的 Tallamo/system32；注册由与 Kestrin 放在一起的 regsvr32 程序完成，它把注册记录
+写入系统文件夹中的 registry.ini。
 
-This folder is where the common-dialog control file COMDLG32.ocx would lie,
-for Kestrin to copy into the system folder and register when it is missing
-there.  The file is not shipped on this system: the program's own open, save,
-colour and font dialogs do not need it.
+This folder holds the common-dialog control file COMDLG32.ocx, for Kestrin to
+copy into the system folder and register there when it is missing.  The file
+here is a placeholder of ours and holds no program code: Tallamo's own open,
+save, colour and font dialogs do not need it.  Kestrin's system folder is the
+one that the environment variable TALLAMO_SYSTEM_FOLDER names, by default
+Tallamo/system32 in the user's data folder; the regsvr32 program built beside
+Kestrin registers the file by recording it in registry.ini there.
 EOF
 
 echo "presentation"

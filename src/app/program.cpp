@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "common/config_names.h"
 #include "common/layout.h"
 
 namespace tallamo {
@@ -11,6 +12,9 @@ Program::Program(platform::Desktop& desktop)
       form6(desktop),
       form5(desktop),
       form15(desktop),
+      form20(desktop, "Form20", common::twdp_ini::kSectionTW, platform::colour::rgb(156, 235, 243)),
+      form9(desktop, "Form9", common::twdp_ini::kSectionDP, platform::colour::ButtonFace),
+      form8(desktop),
       form16(desktop) {
   common::ForgetLayoutScale();
 }

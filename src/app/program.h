@@ -4,10 +4,12 @@
 #include "console/form1.h"
 #include "console/form4.h"
 #include "results/form16.h"
+#include "stages/extra_stage_screen.h"
 #include "stages/form15.h"
 #include "stages/form17.h"
 #include "stages/form5.h"
 #include "stages/form6.h"
+#include "stages/form8.h"
 
 namespace tallamo {
 
@@ -21,6 +23,10 @@ class Program {
   Form6 form6;
   Form5 form5;
   Form15 form15;
+  // The extra-stage clocks: audience questions and guest comments.
+  ExtraStageScreen form20;
+  ExtraStageScreen form9;
+  Form8 form8;
   Form16 form16;
 };
 

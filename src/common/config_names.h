@@ -9,12 +9,20 @@ namespace common {
 // The section that nearly every configuration file keeps its values in.
 inline constexpr const char* kSection = "配置信息";
 
+// The keys of a window's background music, in its file's section 配置信息 (config\main.ini keeps
+// only the volume).
+namespace music_ini {
+inline constexpr const char* kMusic = "背景音乐";  // a music choice; its custom path is "自定义背景音乐"
+inline constexpr const char* kLoop = "循环播放";
+inline constexpr const char* kVolume = "音量大小";
+}  // namespace music_ini
+
 // config\main.ini: the console's background and music volume.
 namespace main_ini {
 inline constexpr const char* kFile = "\\config\\main.ini";
 inline constexpr const char* kBackColour = "背景颜色";
 inline constexpr const char* kPicture = "背景图片";
-inline constexpr const char* kVolume = "音量大小";
+inline constexpr const char* kVolume = music_ini::kVolume;
 }  // namespace main_ini
 
 // config\PPT.ini: names and files of the presentation stages (four stored, three with buttons).
@@ -72,9 +80,14 @@ inline constexpr const char* kName = "名称";
 // config\TW&DP.ini: the two extra-stage clocks.
 namespace twdp_ini {
 inline constexpr const char* kFile = "\\config\\TW&DP.ini";
-inline constexpr const char* kSectionTW = "配置信息TW";
-inline constexpr const char* kSectionDP = "配置信息DP";
+inline constexpr const char* kSectionTW = "配置信息TW";  // audience questions
+inline constexpr const char* kSectionDP = "配置信息DP";  // guest comments
 inline constexpr const char* kName = "环节名称";
+inline constexpr const char* kBackColour = "背景颜色";
+inline constexpr const char* kLimit = "倒序限时";
+inline constexpr const char* kPicture = "背景图片";
+inline constexpr const char* kShowClock = "显示计时";
+inline constexpr const char* kCountdown = "倒序计时";
 }  // namespace twdp_ini
 
 // config\BasicInfo.ini: the competition's basic information.
@@ -94,7 +107,8 @@ inline constexpr const char* kScoreSection = "得分";
 inline constexpr const char* kAffirmativeScore = "正方总成绩";
 inline constexpr const char* kNegativeScore = "反方总成绩";
 
-// Section 配置信息. The sound choices' custom paths are kCustomPrefix followed by the choice's key.
+// Section 配置信息. The sound choices' custom paths are kCustomPrefix followed by the choice's key;
+// the music keys are those of music_ini.
 inline constexpr const char* kWinner = "获胜方";
 inline constexpr const char* kPicture = "背景图片";
 inline constexpr const char* kWinnerPicture = "公布获胜方背景图片";
@@ -102,9 +116,6 @@ inline constexpr const char* kBackColour = "背景颜色";
 inline constexpr const char* kAffirmativeSound = "公布正方得分时音效";
 inline constexpr const char* kNegativeSound = "公布反方得分时音效";
 inline constexpr const char* kWinnerSound = "公布获胜方时音效";
-inline constexpr const char* kMusic = "背景音乐";
-inline constexpr const char* kLoop = "循环播放";
-inline constexpr const char* kVolume = "音量大小";
 inline constexpr const char* kDesignMode = "设计模式";
 inline constexpr const char* kDesignOn = "On";
 inline constexpr const char* kDesignOff = "Off";
@@ -124,7 +135,14 @@ inline constexpr const char* kFontColour = "字体颜色";
 std::string FontKey(int element, const char* property);
 }  // namespace result_ini
 
-// Built-in sounds, below the program folder.
+// config\cite.ini: the awards-ceremony page. Its music keys are those of music_ini.
+namespace cite_ini {
+inline constexpr const char* kFile = "\\config\\cite.ini";
+inline constexpr const char* kBackColour = "背景颜色";
+inline constexpr const char* kPicture = "背景图片";
+}  // namespace cite_ini
+
+// Built-in sounds and music (relative to the program folder) and pictures (design paths).
 namespace builtin {
 inline constexpr const char* kWarningSound = "sound\\Warn\\Default.wav";
 inline constexpr const char* kTimeUpSound = "sound\\Timeout\\Default.wav";
@@ -133,6 +151,8 @@ inline constexpr const char* kAffirmativeScoreSound = "sound\\Result\\Zf.wav";
 inline constexpr const char* kNegativeScoreSound = "sound\\Result\\Ff.wav";
 inline constexpr const char* kWinnerSound = "sound\\Result\\Vic.wav";
 inline constexpr const char* kResultMusic = "sound\\result\\BgMusic.mp3";
+inline constexpr const char* kAwardsMusic = "sound\\cite\\Default.mp3";
+inline constexpr const char* kAwardsSound1 = "sound\\cite\\sound-1.mp3";
 inline constexpr const char* kConsolePicture = "\\background\\main.jpg";
 inline constexpr const char* kSplashPicture = "\\background\\splash.jpg";
 inline constexpr const char* kButtonPointer = "\\element\\cursor.png";

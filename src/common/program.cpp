@@ -3,8 +3,11 @@
 namespace common {
 
 std::string VersionText() {
-  return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
-         std::to_string(kVersionRevision);
+  return VersionText(kVersionMajor, kVersionMinor, kVersionRevision);
+}
+
+std::string VersionText(int major, int minor, int revision) {
+  return std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
 }
 
 }  // namespace common

@@ -4,6 +4,7 @@
 #include "common/convert.h"
 #include "common/ini.h"
 #include "common/layout.h"
+#include "common/music.h"
 #include "common/program.h"
 #include "common/sensing.h"
 #include "common/sound.h"
@@ -87,11 +88,8 @@ void Form4::Form_Load() {
   RecordLayout(*this);
   HideButtons();
   ReadSettings();
-  // A missing, malformed or out-of-range volume leaves the bar at 0. A new value raises the
-  // bar's change, which sets the player and stores the value again.
-  if (const auto volume = StrictLong(ReadIni(File(main_ini::kFile), kSection, main_ini::kVolume)))
-    Hl1.setValue(*volume);
-  WP.setVolume(Hl1.Value());
+  // A missing, malformed or out-of-range volume leaves the bar at 0: silent until it is moved.
+  RestoreVolume(Hl1, WP, File(main_ini::kFile));
 }
 
 void Form4::ReadSettings() {
@@ -225,8 +223,7 @@ void Form4::Command18_Click() {
 }
 
 void Form4::Hl1_Change() {
-  WP.setVolume(Hl1.Value());
-  WriteIni(File(main_ini::kFile), kSection, main_ini::kVolume, std::to_string(Hl1.Value()));
+  StoreVolume(Hl1, WP, File(main_ini::kFile));
 }
 
 // A track that ends starts again, always.

@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv) {
   platform::Runtime runtime(argc, argv);
-  platform::RealDesktop desktop("Kestrin");
+  platform::RealDesktop desktop(kestrin::kToolTitle);
   kestrin::Form1 form1(desktop);
   desktop.dispatch([&] { form1.Show(); });
   if (desktop.ended()) return 0;

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/date_time.h"
+
 namespace platform {
 
 class Form;
@@ -154,6 +156,15 @@ class Desktop {
   // The screen a maximised window fills, in pixels.
   virtual std::pair<int, int> screenSize() const = 0;
   virtual bool realWindows() const = 0;
+
+  // --- the machine: system folder, clock, other programs
+  // The system folder (system_folder.h), absolute, created when missing; never empty.
+  virtual std::string systemFolder() const = 0;
+  // The machine's local date and time now.
+  virtual DateTime currentDateTime() const = 0;
+  // Starts a program file, named by its absolute path and never looked up through the search path,
+  // with its arguments; does not wait for it. True when it started.
+  virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
 
   // --- running and ending
   // Every event handler runs through dispatch: exceptions are caught and logged, and once the

@@ -196,6 +196,11 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes) {
   return true;
 }
 
+bool copyFileWhole(const std::string& source, const std::string& target) {
+  const std::optional<std::string> bytes = readFileBytes(source);
+  return bytes && writeFileAtomically(target, *bytes);
+}
+
 std::string toGb18030(const std::string& utf8) {
   QStringEncoder encoder("GB18030");
   const QByteArray bytes = encoder.encode(fromUtf8(utf8));

@@ -32,6 +32,13 @@ std::optional<std::string> readFileBytes(const std::string& path);
 // permissions.
 bool writeFileAtomically(const std::string& path, const std::string& bytes);
 
+// Copies a file of modest size (it is read whole) onto `target` through a temporary file in the
+// target's folder that is renamed when whole, so that no half-copied file ever carries the target's
+// name; the temporary file is removed when the copy fails. The same rules as writeFileAtomically
+// hold for the target (its folder must exist, a read-only file is kept). False when the source is
+// not a readable file or the copy fails.
+bool copyFileWhole(const std::string& source, const std::string& target);
+
 // Conversions between UTF-8 text and the GB18030 bytes stored in the configuration and report files.
 // GB18030 agrees with GBK on every GBK character and represents the rest of Unicode losslessly.
 std::string toGb18030(const std::string& utf8);

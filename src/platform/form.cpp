@@ -210,7 +210,7 @@ bool Control::shownOnScreen() const {
 }
 
 void Control::raise(const std::function<void()>& handler) {
-  if (handler) form_.desktop().dispatch(handler);
+  if (handler && !form_.designing()) form_.desktop().dispatch(handler);
 }
 
 void Control::resetDesign() {
@@ -270,7 +270,9 @@ void Form::Load() {
   windowState_ = 0;
   opacity_ = 255;
   for (Control* c : controls_) c->resetDesign();
+  designing_ = true;
   build();
+  designing_ = false;
   clientWidth_ = designWidth_;
   clientHeight_ = designHeight_;
 

@@ -145,6 +145,8 @@ class Form {
   bool Unload();  // Form_Unload may cancel (false); else the controls go
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }
+  // True while build() sets the design: the controls raise no events then.
+  bool designing() const { return designing_; }
   // The user's close box: the same road as Unload.
   void requestClose();
 
@@ -188,7 +190,8 @@ class Form {
   void becameActive();
 
  protected:
-  // The design: caption, colours, size, and every control's design properties.
+  // The design: caption, colours, size, and every control's design properties. Nothing set here
+  // raises an event (a scroll bar built at 100 raises no Change).
   virtual void build() {}
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
@@ -213,6 +216,7 @@ class Form {
   std::vector<Control*> controls_;
   QWidget* widget_ = nullptr;
   bool loaded_ = false;
+  bool designing_ = false;
   bool visible_ = false;
   bool shownOnce_ = false;
   bool unloading_ = false;

@@ -24,6 +24,12 @@ class RealDesktop : public Desktop {
   std::pair<int, int> screenSize() const override;
   bool realWindows() const override { return true; }
 
+  // The machine (real_machine.cpp): the system folder of this user, the system clock, detached
+  // processes.
+  std::string systemFolder() const override;
+  DateTime currentDateTime() const override;
+  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+
  protected:
   int showMessageBox(const std::string& text, int style, const std::string& caption) override;
   bool openAddress(const std::string& address) override;

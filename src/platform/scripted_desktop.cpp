@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -470,9 +471,15 @@ bool clickPage(ScrollBar& bar, int direction) {
   return true;
 }
 
+// The thumb is pressed, passes every value on its way, and is released there, as the widget reports it.
 bool dragThumb(ScrollBar& bar, int value) {
   if (!usable(bar)) return false;
-  bar.userDragged(std::clamp(value, std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max())));
+  auto* w = static_cast<QScrollBar*>(bar.widget());
+  const int target = std::clamp(value, w->minimum(), w->maximum());
+  w->setSliderDown(true);
+  for (int v = w->sliderPosition(); v != target; v += v < target ? 1 : -1) w->setSliderPosition(v);
+  w->setSliderPosition(target);
+  w->setSliderDown(false);
   settle();
   return true;
 }

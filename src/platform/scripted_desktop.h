@@ -10,6 +10,7 @@
 
 #include "platform/controls.h"
 #include "platform/desktop.h"
+#include "platform/program_starter.h"
 
 namespace platform {
 
@@ -93,6 +94,18 @@ class ScriptedDesktop : public Desktop {
   const std::vector<OpacityRecord>& opacities() const { return opacities_; }
   int runningTimers() const;
 
+  // --- the machine (scripted_machine.cpp): a system folder of the test's choosing, a clock that is
+  // set and then runs with virtual time, and program starts that are logged instead of run.
+  std::string systemFolder() const override;
+  DateTime currentDateTime() const override;
+  // Logged; "started" when the path is absolute and names an existing file.
+  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+  // By default "system32" in the lock folder, which stands for the machine; "" is refused.
+  void setSystemFolder(std::string folder);
+  // The clock shows this date and time now and runs on as virtual time advances.
+  void setDateTime(const DateTime& time);
+  const std::vector<ProgramStart>& startedPrograms() const { return programStarts_; }
+
  protected:
   int showMessageBox(const std::string& text, int style, const std::string& caption) override;
   bool openAddress(const std::string& address) override;
@@ -121,6 +134,11 @@ class ScriptedDesktop : public Desktop {
   std::vector<std::string> addresses_;
   std::vector<OpacityRecord> opacities_;
   std::vector<std::unique_ptr<struct LockHolder>> locks_;
+  // the machine
+  std::string systemFolder_;
+  DateTime clockSetTo_{2024, 5, 18, 14, 30, 0};
+  long long clockSetAt_ = 0;
+  std::vector<ProgramStart> programStarts_;
 };
 
 // A user's hands on the scripted desktop. Each returns false when the user could not do it (the

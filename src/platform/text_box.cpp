@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "platform/desktop.h"
 #include "platform/qt_support.h"
@@ -55,14 +57,36 @@ QList<uint> typedCharacters(const QKeyEvent* e) {
   return characters;
 }
 
-class TextBoxWidget : public QLineEdit, public Peer {
+class TextEditWidget : public QPlainTextEdit, public Peer {
  public:
-  TextBoxWidget(TextBox& control, QWidget* parent) : QLineEdit(parent) {
+  TextEditWidget(Control& control, QWidget* parent) : QPlainTextEdit(parent) { owner = &control; }
+};
+
+// CR LF, a lone CR and a lone LF each end a line.
+std::string withLineEnds(const std::string& text, const std::string& end) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += end;
+    } else if (text[i] == '\n') {
+      out += end;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// A box of one line: every character on its way in passes KeyPress.
+class LineEditWidget : public QLineEdit, public Peer {
+ public:
+  LineEditWidget(TextBox& control, QWidget* parent) : QLineEdit(parent) {
     owner = &control;
     setAcceptDrops(false);
     setPalette(systemPalette());
     QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-      if (TextBox* b = box()) b->textEdited(ss(text));
+      if (TextBox* b = box()) b->userEdited(ss(text));
     });
   }
 
@@ -184,25 +208,53 @@ class TextBoxWidget : public QLineEdit, public Peer {
 void TextBox::resetDesign() {
   Control::resetDesign();
   text_.clear();
+  multiLine_ = false;
+  scrollBars_ = 0;
   font_ = Font{};
 }
 
 QWidget* TextBox::createWidget(QWidget* parent) {
-  return new TextBoxWidget(*this, parent);
+  if (multiLine_) {
+    auto* w = new TextEditWidget(*this, parent);
+    w->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    w->setLineWrapMode(scrollBars_ & 1 ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    w->setHorizontalScrollBarPolicy(scrollBars_ & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    w->setVerticalScrollBarPolicy(scrollBars_ & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    QObject::connect(w, &QPlainTextEdit::textChanged, w, [this, w] { userEdited(ss(w->toPlainText())); });
+    return w;
+  }
+  return new LineEditWidget(*this, parent);
 }
 
 void TextBox::attach(QWidget* parent) {
-  const std::string text = text_;
   Control::attach(parent);
-  if (auto* w = static_cast<QLineEdit*>(widget())) {
-    w->setFont(toQFont(font_));
-    w->setText(qs(text));
-  }
+  if (widget()) widget()->setFont(toQFont(font_));
+  showText();
+}
+
+void TextBox::showText() {
+  QWidget* w = widget();
+  if (!w) return;
+  const QSignalBlocker block(w);
+  if (auto* edit = dynamic_cast<QPlainTextEdit*>(w))
+    edit->setPlainText(qs(withLineEnds(text_, "\n")));
+  else if (auto* line = dynamic_cast<QLineEdit*>(w))
+    line->setText(qs(text_));
 }
 
 void TextBox::setText(std::string text) {
-  text_ = ss(firstLine(qs(text)));
-  if (auto* w = static_cast<QLineEdit*>(widget())) w->setText(qs(text_));
+  if (!multiLine_) text = text.substr(0, text.find_first_of("\r\n"));
+  text_ = std::move(text);
+  showText();
+}
+
+void TextBox::userEdited(const std::string& widgetText) {
+  text_ =
+      multiLine_ ? withLineEnds(widgetText, "\r\n") : widgetText.substr(0, widgetText.find_first_of("\r\n"));
+}
+
+void TextBox::setScrollBars(int bars) {
+  scrollBars_ = std::clamp(bars, 0, 3);
 }
 
 bool TextBox::setFontName(const std::string& name) {

@@ -4,6 +4,7 @@
 
 #include "common/config_names.h"
 #include "common/ini.h"
+#include "common/navigation.h"
 #include "common/program.h"
 #include "results/result_file.h"
 
@@ -15,11 +16,6 @@ namespace {
 
 constexpr std::int32_t kNavy = platform::colour::rgb(18, 50, 102);
 constexpr std::int32_t kWhite = platform::colour::rgb(255, 255, 255);
-
-// Brings the console back.
-void ShowConsole(platform::Desktop& desktop) {
-  if (platform::Form* console = desktop.form("Form4")) console->Show();
-}
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "common/config_names.h"
 #include "common/convert.h"
 #include "common/layout.h"
+#include "common/navigation.h"
 #include "common/program.h"
 #include "common/sensing.h"
 #include "stages/stage_clock.h"
@@ -102,12 +103,12 @@ void Form17::Form_Resize() {
 
 void Form17::Form_Unload(int& Cancel) {
   (void)Cancel;
-  stages::ShowConsole(desktop());
+  common::ShowConsole(desktop());
 }
 
 // "返回主界面"
 void Form17::Command1_Click() {
-  stages::ShowConsole(desktop());
+  common::ShowConsole(desktop());
   Unload();
 }
 

@@ -5,6 +5,7 @@
 #include "common/config_names.h"
 #include "common/convert.h"
 #include "common/layout.h"
+#include "common/navigation.h"
 #include "common/program.h"
 #include "common/sensing.h"
 #include "stages/stage_clock.h"
@@ -137,11 +138,11 @@ void Form5::Form_Resize() {
 
 void Form5::Form_Unload(int& Cancel) {
   (void)Cancel;
-  stages::ShowConsole(desktop());
+  common::ShowConsole(desktop());
 }
 
 void Form5::Command1_Click() {
-  stages::ShowConsole(desktop());
+  common::ShowConsole(desktop());
   Unload();
 }
 

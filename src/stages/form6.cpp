@@ -3,6 +3,7 @@
 #include "common/config_names.h"
 #include "common/convert.h"
 #include "common/layout.h"
+#include "common/navigation.h"
 #include "common/program.h"
 #include "common/sensing.h"
 #include "stages/stage_clock.h"
@@ -110,7 +111,7 @@ void Form6::Form_Resize() {
 
 void Form6::Form_Unload(int& Cancel) {
   (void)Cancel;
-  stages::ShowConsole(desktop());
+  common::ShowConsole(desktop());
 }
 
 // The arrow keys reach the window before any focused button, so they switch sides from anywhere.
@@ -165,7 +166,7 @@ void Form6::Command2_Click() {
 }
 
 void Form6::Command1_Click() {
-  stages::ShowConsole(desktop());
+  common::ShowConsole(desktop());
   Unload();
 }
 

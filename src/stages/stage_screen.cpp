@@ -50,10 +50,6 @@ std::int16_t LimitCount(const std::string& limitText) {
   return ReadSeconds(limitText).value_or(0);
 }
 
-void ShowConsole(platform::Desktop& desktop) {
-  if (platform::Form* console = desktop.form("Form4")) console->Show();
-}
-
 void PlayHandOffSound(platform::Desktop& desktop, const char* choiceKey, const char* builtInFile) {
   common::PlaySoundChoice(desktop, HandOffFile(desktop), common::kSection, choiceKey, builtInFile);
 }

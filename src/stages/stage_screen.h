@@ -48,9 +48,6 @@ void ApplyColourText(platform::Label& label, const std::string& colourText);
 // earlier stage shows.
 std::int16_t LimitCount(const std::string& limitText);
 
-// Brings the console back.
-void ShowConsole(platform::Desktop& desktop);
-
 // Plays what the hand-off file's sound choice names at this moment (see common::PlaySoundChoice).
 void PlayHandOffSound(platform::Desktop& desktop, const char* choiceKey, const char* builtInFile);
 

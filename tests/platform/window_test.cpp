@@ -68,6 +68,7 @@ class TestWindow : public platform::Form {
     HS1.setRange(0, 100);
     HS1.setSmallChange(2);
     HS1.setLargeChange(5);
+    HS1.setValue(30);
     Timer1.setInterval(1000);
     Timer1.setEnabled(false);
     Timer2.setInterval(1000);
@@ -254,6 +255,25 @@ TEST_F(Windows, ScrollBarChangeComesWithEveryNewValueButNotDuringADrag) {
     if (e.rfind("HS1_Change", 0) == 0) changes.push_back(e);
   EXPECT_EQ(changes, (std::vector<std::string>{"HS1_Change 40", "HS1_Change 42", "HS1_Change 37",
                                                "HS1_Change 70", "HS1_Change 72", "HS1_Change 100"}));
+}
+
+TEST_F(Windows, DesignValuesRaiseNoEventsAtAnyLoad) {
+  const auto changes = [&] {
+    return std::count_if(a.log.begin(), a.log.end(),
+                         [](const std::string& e) { return e.rfind("HS1_Change", 0) == 0; });
+  };
+  a.Show();
+  EXPECT_EQ(a.HS1.Value(), 30);
+  EXPECT_EQ(changes(), 0) << "the design value is no change";
+  a.HS1.setValue(60);
+  EXPECT_EQ(changes(), 1);
+  a.Unload();
+  a.Show();
+  EXPECT_EQ(a.HS1.Value(), 30) << "built afresh";
+  EXPECT_EQ(changes(), 1);
+  platform::user::dragThumb(a.HS1, 45);
+  EXPECT_EQ(a.log.back(), "HS1_Change 45") << "one change, at the release of the thumb";
+  EXPECT_EQ(changes(), 2);
 }
 
 TEST_F(Windows, AScrollBarWhoseMinExceedsMaxRunsTheOtherWay) {

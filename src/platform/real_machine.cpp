@@ -1,0 +1,20 @@
+// The real desktop's machine: the system folder, the system clock and detached processes.
+#include "platform/program_starter.h"
+#include "platform/real_desktop.h"
+#include "platform/system_folder.h"
+
+namespace platform {
+
+std::string RealDesktop::systemFolder() const {
+  return findSystemFolder();
+}
+
+DateTime RealDesktop::currentDateTime() const {
+  return localDateTimeNow();
+}
+
+bool RealDesktop::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  return startDetached(program, arguments);
+}
+
+}  // namespace platform

@@ -1,0 +1,36 @@
+// The scripted desktop's machine: system folder, clock and program starts.
+#include <QDir>
+
+#include "platform/files.h"
+#include "platform/qt_support.h"
+#include "platform/scripted_desktop.h"
+
+namespace platform {
+
+std::string ScriptedDesktop::systemFolder() const {
+  const std::string folder = systemFolder_.empty() ? lockFolder_ + "/system32" : systemFolder_;
+  QDir().mkpath(qs(folder));
+  return folder;
+}
+
+void ScriptedDesktop::setSystemFolder(std::string folder) {
+  if (!folder.empty()) systemFolder_ = std::move(folder);
+}
+
+DateTime ScriptedDesktop::currentDateTime() const {
+  const long long elapsed = now_ - clockSetAt_;
+  return addSeconds(clockSetTo_, elapsed / 1000);
+}
+
+void ScriptedDesktop::setDateTime(const DateTime& time) {
+  clockSetTo_ = time;
+  clockSetAt_ = now_;
+}
+
+bool ScriptedDesktop::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  const bool started = QDir::isAbsolutePath(QDir::fromNativeSeparators(qs(program))) && fileExists(program);
+  programStarts_.push_back({program, arguments, started});
+  return started;
+}
+
+}  // namespace platform
