@@ -3,6 +3,7 @@
 
 #include "console/form1.h"
 #include "console/form4.h"
+#include "results/form11.h"
 #include "results/form16.h"
 #include "stages/extra_stage_screen.h"
 #include "stages/form15.h"
@@ -28,6 +29,7 @@ class Program {
   ExtraStageScreen form9;
   Form8 form8;
   Form16 form16;
+  Form11 form11;
 };
 
 }  // namespace tallamo

@@ -128,6 +128,12 @@ double RoundHalfEven(double value) {
   return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
+std::optional<float> StrictSingle(const std::string& text) {
+  const std::optional<double> number = StrictNumber(text);
+  if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*number);
+}
+
 std::optional<std::int32_t> StrictLong(const std::string& text) {
   return strictWhole<std::int32_t>(text);
 }

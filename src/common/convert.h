@@ -15,6 +15,9 @@ std::optional<double> StrictNumber(const std::string& text);
 // The nearest whole number; a tie goes to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double RoundHalfEven(double value);
 
+// A strict number as a single-precision number, failing outside its range.
+std::optional<float> StrictSingle(const std::string& text);
+
 // A strict number rounded half to even, failing outside the range of the result type.
 std::optional<std::int32_t> StrictLong(const std::string& text);
 std::optional<std::int16_t> StrictInteger(const std::string& text);

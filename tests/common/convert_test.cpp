@@ -91,6 +91,10 @@ TEST(ConvertTest, SingleAsShortestText) {
       {-7.25f, "-7.25"}, {0.0f, "0"},     {1e20f, "1E+20"}, {1e-5f, "1E-05"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(common::SingleText(value), text) << value;
+  EXPECT_EQ(common::StrictSingle("10.5"), 10.5f);
+  EXPECT_EQ(common::StrictSingle(" 36 "), 36.0f);
+  EXPECT_EQ(common::StrictSingle("1e39"), std::nullopt) << "beyond single precision";
+  EXPECT_EQ(common::StrictSingle("36pt"), std::nullopt);
 }
 
 TEST(ConvertTest, TruthValuesAndHugeLeadingNumbers) {
