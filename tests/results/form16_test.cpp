@@ -164,6 +164,14 @@ TEST_F(ScoreEntry, EntriesThatDifferAsTextAreTypedAgain) {
   enter("70", "70", "80", "81");
   click(f.Command1);
   EXPECT_EQ(lastMessage().text, "数据前后输入不一致，请重新输入！") << "the negative side's entries differ";
+
+  // The announcement shows the scores of the save.
+  ASSERT_TRUE(click(f.Command2));
+  EXPECT_FALSE(f.loaded());
+  auto& announcement = t.program().form11;
+  ASSERT_TRUE(announcement.visible());
+  EXPECT_EQ(announcement.AffirmativeScore, "90");
+  EXPECT_EQ(announcement.NegativeScore, "88");
 }
 
 TEST_F(ScoreEntry, AFailedSaveSaysSoAndAHalfStoredResultCannotBeAnnounced) {
