@@ -278,7 +278,9 @@ int qtKey(int code) {
 }  // namespace
 
 void settle() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  // Everything an event loop would deliver now: deferred deletes, layout and update requests. Left
+  // undelivered, they would pile up over a long test run.
+  QCoreApplication::sendPostedEvents();
 }
 
 bool click(Control& control) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <random>
 #include <stdexcept>
 
 #include "common/ini.h"
@@ -12,12 +13,17 @@ namespace testing_support {
 
 namespace fs = std::filesystem;
 
+// Test processes run side by side: a folder is taken only when this process made it, so two tests
+// never share one (and never remove each other's files).
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  path_ =
-      fs::temp_directory_path() / ("tallamo-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-  fs::create_directories(path_);
+  std::random_device random;
+  for (;;) {
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = fs::temp_directory_path() / ("tallamo-test-" + std::to_string(stamp) + "-" +
+                                         std::to_string(random()) + "-" + std::to_string(counter++));
+    if (fs::create_directory(path_)) break;
+  }
 }
 
 TempFolder::~TempFolder() {
