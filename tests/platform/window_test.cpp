@@ -426,31 +426,3 @@ TEST_F(Windows, ButtonsAndFramesKeepTheSystemLookWhateverTheWindowsColour) {
   EXPECT_TRUE(grey(frame)) << std::hex << frame;
   EXPECT_EQ(platform::user::pixelAt(a, 5000, 500), 0x00FFFFu) << "the window itself takes its colour";
 }
-
-TEST_F(Windows, FontAndColourDialogsGiveTheChoiceAndCancelChangesNothing) {
-  a.Show();
-  a.Cg1.Flags = 3;
-  desktop.answerFontDialog({.name = "楷体_GB2312", .size = 10.5f, .bold = true, .italic = false});
-  ASSERT_TRUE(a.Cg1.ShowFont());
-  EXPECT_EQ(a.Cg1.FontName, "楷体_GB2312");
-  EXPECT_EQ(a.Cg1.FontSize, 10.5f);
-  EXPECT_TRUE(a.Cg1.FontBold);
-  EXPECT_FALSE(a.Cg1.FontItalic);
-  desktop.cancelFontDialog();
-  EXPECT_FALSE(a.Cg1.ShowFont());
-  EXPECT_EQ(a.Cg1.FontName, "楷体_GB2312") << "Cancel keeps the last choice";
-  ASSERT_EQ(desktop.fontDialogs().size(), 2u);
-  EXPECT_EQ(desktop.fontDialogs()[1].flags, 3);
-  EXPECT_EQ(desktop.fontDialogs()[1].size, 10.5f) << "the dialog opens at the last choice";
-
-  desktop.answerColourDialog(platform::colour::rgb(255, 200, 0));
-  ASSERT_TRUE(a.Cg1.ShowColor());
-  EXPECT_EQ(a.Cg1.Color, 0x00C8FF);
-  EXPECT_FALSE(a.Cg1.ShowColor()) << "no answer waiting: cancelled";
-  EXPECT_EQ(a.Cg1.Color, 0x00C8FF);
-  EXPECT_EQ(desktop.colourDialogs().back().colour, 0x00C8FF);
-  a.Unload();
-  a.Show();
-  EXPECT_EQ(a.Cg1.FontName, "");
-  EXPECT_EQ(a.Cg1.Color, 0);
-}
