@@ -18,7 +18,8 @@ class ComboBoxWidget : public QComboBox, public Peer {
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);  // no completion: what is typed stays as typed, Enter picks nothing
     setPalette(systemPalette());
-    QObject::connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    // What the user types; a pick sets the text through `activated` alone.
+    QObject::connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
       if (auto* c = static_cast<ComboBox*>(owner)) c->textEdited(ss(text));
     });
     QObject::connect(this, &QComboBox::activated, this, [this](int index) {
@@ -35,6 +36,8 @@ class ComboBoxWidget : public QComboBox, public Peer {
 void ComboBox::resetDesign() {
   Control::resetDesign();
   text_.clear();
+  textBeforePick_.clear();
+  foreColor_ = colour::WindowText;
   items_.clear();
 }
 
@@ -44,7 +47,24 @@ QWidget* ComboBox::createWidget(QWidget* parent) {
 
 void ComboBox::attach(QWidget* parent) {
   Control::attach(parent);
+  applyLook();
   syncWidget();
+}
+
+void ComboBox::applyLook() {
+  auto* w = static_cast<QComboBox*>(widget());
+  if (!w) return;
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::Text, toQColor(foreColor_));
+  w->setPalette(palette);
+  if (QLineEdit* edit = w->lineEdit()) edit->setPalette(palette);
+}
+
+bool ComboBox::setForeColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  foreColor_ = colour;
+  applyLook();
+  return true;
 }
 
 // The list, the entry shown (none when the text is no entry) and the text, without raising anything.
@@ -76,6 +96,7 @@ void ComboBox::Clear() {
 }
 
 void ComboBox::picked(std::string text) {
+  textBeforePick_ = text_;
   text_ = std::move(text);
   raise(Click);
 }

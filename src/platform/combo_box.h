@@ -1,6 +1,7 @@
 // The editable combo box.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ class ComboBox : public Control {
   const std::string& Text() const { return text_; }
   // Raises nothing. A text that is a list entry makes it the entry shown.
   void setText(std::string text);
+  // What the box showed before the user's last pick from the list (typed text included), so that a
+  // handler can put it back.
+  const std::string& TextBeforePick() const { return textBeforePick_; }
+  std::int32_t ForeColor() const { return foreColor_; }
+  bool setForeColor(std::int32_t colour);
   void AddItem(std::string item);
   void Clear();
   int ListCount() const { return static_cast<int>(items_.size()); }
@@ -37,7 +43,10 @@ class ComboBox : public Control {
 
  private:
   void syncWidget();
+  void applyLook();
   std::string text_;
+  std::string textBeforePick_;
+  std::int32_t foreColor_ = colour::WindowText;
   std::vector<std::string> items_;
 };
 

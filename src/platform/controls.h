@@ -4,6 +4,7 @@
 #include <deque>
 #include <memory>
 
+#include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/common_dialog.h"
 #include "platform/desktop.h"

@@ -57,9 +57,23 @@ QList<uint> typedCharacters(const QKeyEvent* e) {
   return characters;
 }
 
+// A double-click does what it does in the box (selects a word), then raises DblClick.
+void doubleClicked(Peer& peer) {
+  if (Control* c = peer.owner)
+    c->raise([c] {
+      if (c->DblClick) c->DblClick();
+    });
+}
+
 class TextEditWidget : public QPlainTextEdit, public Peer {
  public:
   TextEditWidget(Control& control, QWidget* parent) : QPlainTextEdit(parent) { owner = &control; }
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QPlainTextEdit::mouseDoubleClickEvent(e);
+    doubleClicked(*this);
+  }
 };
 
 // CR LF, a lone CR and a lone LF each end a line.
@@ -95,6 +109,10 @@ class LineEditWidget : public QLineEdit, public Peer {
 
   void keyPressEvent(QKeyEvent* e) override {
     if (!box()) return;
+    if (isReadOnly()) {  // moves, selects and copies only
+      QLineEdit::keyPressEvent(e);
+      return;
+    }
     if (const int code = controlCode(e)) {
       apply(box()->filterCharacter(code));
       return;
@@ -115,7 +133,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void inputMethodEvent(QInputMethodEvent* e) override {
-    if (e->commitString().isEmpty()) {
+    if (e->commitString().isEmpty() || isReadOnly()) {
       QLineEdit::inputMethodEvent(e);
       return;
     }
@@ -159,6 +177,11 @@ class LineEditWidget : public QLineEdit, public Peer {
     QLineEdit::mouseReleaseEvent(e);
   }
 
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QLineEdit::mouseDoubleClickEvent(e);
+    doubleClicked(*this);
+  }
+
   void dragEnterEvent(QDragEnterEvent* e) override { e->ignore(); }
   void dropEvent(QDropEvent* e) override { e->ignore(); }
 
@@ -195,7 +218,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void paste(QClipboard::Mode mode) {
-    if (!box()) return;
+    if (!box() || isReadOnly()) return;
     std::string accepted;
     if (!box()->filterText(ss(firstLine(QGuiApplication::clipboard()->text(mode))), accepted) || !box())
       return;
@@ -211,6 +234,8 @@ void TextBox::resetDesign() {
   multiLine_ = false;
   scrollBars_ = 0;
   font_ = Font{};
+  foreColor_ = colour::WindowText;
+  locked_ = false;
 }
 
 QWidget* TextBox::createWidget(QWidget* parent) {
@@ -229,7 +254,32 @@ QWidget* TextBox::createWidget(QWidget* parent) {
 void TextBox::attach(QWidget* parent) {
   Control::attach(parent);
   if (widget()) widget()->setFont(toQFont(font_));
+  applyLook();
   showText();
+}
+
+void TextBox::applyLook() {
+  QWidget* w = widget();
+  if (!w) return;
+  QPalette palette = w->palette();
+  palette.setColor(QPalette::Text, toQColor(foreColor_));
+  w->setPalette(palette);
+  if (auto* edit = dynamic_cast<QPlainTextEdit*>(w))
+    edit->setReadOnly(locked_);
+  else if (auto* line = dynamic_cast<QLineEdit*>(w))
+    line->setReadOnly(locked_);
+}
+
+bool TextBox::setForeColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  foreColor_ = colour;
+  applyLook();
+  return true;
+}
+
+void TextBox::setLocked(bool locked) {
+  locked_ = locked;
+  applyLook();
 }
 
 void TextBox::showText() {
