@@ -19,7 +19,8 @@ Program::Program(platform::Desktop& desktop)
       form11(desktop),
       form13(desktop),
       form21(desktop),
-      form19(desktop) {
+      form19(desktop),
+      form3(desktop) {
   common::ForgetLayoutScale();
 }
 

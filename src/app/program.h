@@ -8,6 +8,7 @@
 #include "settings/form13.h"
 #include "settings/form19.h"
 #include "settings/form21.h"
+#include "settings/form3.h"
 #include "stages/extra_stage_screen.h"
 #include "stages/form15.h"
 #include "stages/form17.h"
@@ -37,6 +38,8 @@ class Program {
   Form13 form13;
   Form21 form21;
   Form19 form19;
+  // Step 3 of the wizard: the timed stages.
+  Form3 form3;
 };
 
 }  // namespace tallamo

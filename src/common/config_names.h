@@ -175,6 +175,10 @@ inline constexpr const char* kHelpFile = "\\help.chm";
 // The pictures designed with the settings pages (shown when no theme applies) and the about window.
 inline constexpr const char* kSettingsPicture = "\\element\\design.jpg";
 inline constexpr const char* kAboutPicture = "\\element\\about.jpg";
+// The timed-stage editor's background, and its help picture of each timing mode.
+inline constexpr const char* kStageEditorPicture = "\\element\\theme1.jpg";
+inline constexpr const char* kModeHelpPicture[3] = {"\\helpimg\\1.jpg", "\\helpimg\\2.jpg",
+                                                    "\\helpimg\\3.jpg"};
 }  // namespace builtin
 
 }  // namespace common
