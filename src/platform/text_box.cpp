@@ -133,7 +133,11 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void inputMethodEvent(QInputMethodEvent* e) override {
-    if (e->commitString().isEmpty() || isReadOnly()) {
+    if (isReadOnly()) {
+      e->ignore();
+      return;
+    }
+    if (e->commitString().isEmpty()) {
       QLineEdit::inputMethodEvent(e);
       return;
     }

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -188,5 +189,50 @@ TEST_F(RealDesktop, AMessageBoxShownForARefusedKeyLeavesTheBoxItsFocusAndRaisesN
   EXPECT_EQ(window.Text2.Text(), "7");
   EXPECT_TRUE(window.Text2.hasFocus());
   EXPECT_EQ(window.activations, activations) << "the window's own message box does not activate it again";
+  desktop.dispatch([&] { window.Unload(); });
+}
+
+namespace {
+
+class SwitchWindow : public platform::Form {
+ public:
+  explicit SwitchWindow(platform::Desktop& d) : platform::Form(d, "SwitchWindow") {
+    Ch1.Click = [this] { clicks.push_back(Ch1.Value()); };
+  }
+  std::vector<int> clicks;
+  platform::CheckBox Ch1{*this, "Ch1"};
+
+ protected:
+  void build() override {
+    Ch1.setCaption("使用过场图片");
+    Ch1.Move(300, 300, 3000, 330);
+  }
+};
+
+}  // namespace
+
+TEST_F(RealDesktop, ACheckBoxOnTheScreenTurnsOverOnceForEachClickAndForSpace) {
+  platform::RealDesktop desktop("Tallamo");
+  SwitchWindow window(desktop);
+  desktop.dispatch([&] { window.Show(); });
+  auto* box = qobject_cast<QCheckBox*>(window.Ch1.widget());
+  ASSERT_NE(box, nullptr);
+  const QPointF inside(box->width() - 4, box->height() / 2.0);
+  for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, inside, box->mapToGlobal(inside), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &event);
+  }
+  box->setFocus();
+  for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(box, &key);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(window.clicks, (std::vector<int>{1, 0}));
+  EXPECT_FALSE(box->isChecked());
+  desktop.dispatch([&] { window.Ch1.setValue(1); });
+  EXPECT_TRUE(box->isChecked());
+  EXPECT_EQ(window.clicks, (std::vector<int>{1, 0, 1}));
   desktop.dispatch([&] { window.Unload(); });
 }
