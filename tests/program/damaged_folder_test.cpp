@@ -49,6 +49,7 @@ const std::map<std::string, std::set<std::string>>& WrittenFiles() {
       {"config/theme.ini", {"设置界面主题"}},
       {"config/cite.ini", {"音量大小"}},
       {"config/timetemp.ini", {}},
+      {"config/tache/timeformate.ini", {"计时格式"}},
       {"config/result.ini", {"正方总成绩",         "反方总成绩",         "获胜方",
                              "音量大小",           "设计模式",           "正反方字体",
                              "正反方字号",         "正反方字体加粗",     "正反方字体倾斜",
@@ -59,7 +60,22 @@ const std::map<std::string, std::set<std::string>>& WrittenFiles() {
                              "获胜方字号",         "获胜方字体加粗",     "获胜方字体倾斜",
                              "获胜方字体颜色"}},
   };
-  return files;
+  static const auto withStages = [] {
+    auto all = files;
+    // The stage editor writes every key of a stage file: some at once, the rest with its save.
+    const std::set<std::string> stageKeys{"计时格式",           "环节名称",           "限时",
+                                          "警告时间点",         "计时字体",           "计时字号",
+                                          "计时字体加粗",       "计时字体倾斜",       "倒计时字体颜色",
+                                          "时间不足时字体颜色", "背景颜色",           "背景图片",
+                                          "提问方一次提问限时", "回答方一次回答限时", "攻辩每次发言限时",
+                                          "计时样式",           "时间不足提示音",     "自定义时间不足提示音",
+                                          "时间到提示音",       "自定义时间到提示音", "超时提示音",
+                                          "自定义超时提示音",   "使用过场图片",       "过场图片"};
+    for (int stage = 1; stage <= 8; ++stage)
+      all["config/tache/" + std::to_string(stage) + ".ini"] = stageKeys;
+    return all;
+  }();
+  return withStages;
 }
 
 // Buttons that leave a screen or the program: pressed on purpose, never by the exploring hands.
@@ -360,7 +376,7 @@ class DamagedFolder : public ::testing::TestWithParam<int> {
   // page.
   static int ClockSeconds(platform::Form& form) {
     if (dynamic_cast<tallamo::ExtraStageScreen*>(&form)) return 200;
-    for (const char* settings : {"Form13", "Form19", "Form21"})
+    for (const char* settings : {"Form13", "Form19", "Form21", "Form3"})
       if (form.Name() == settings) return 10;
     return 2000;
   }
@@ -404,24 +420,37 @@ class DamagedFolder : public ::testing::TestWithParam<int> {
         platform::user::clickPage(*bar, -1);
         platform::user::dragThumb(*bar, bar->Max());
       }
-    // Every entry of every list; a font or colour dialog it opens is answered.
+    // Every entry of every list; a file, font or colour dialog it opens is answered.
     for (platform::Control* c : form.controls())
       if (auto* combo = dynamic_cast<platform::ComboBox*>(c))
         for (int entry = 0; entry < combo->ListCount(); ++entry)
-          if (!act([&] { pickAnswered(*combo, entry); })) return;
+          if (!act([&] { answered([&] { platform::user::pickListEntry(*combo, entry); }); })) return;
+    // Every check box turned over and back; every field that opens a dialog on a double-click.
+    for (platform::Control* c : form.controls())
+      if (auto* box = dynamic_cast<platform::CheckBox*>(c))
+        for (int turn = 0; turn < 2; ++turn)
+          if (!act([&] { click(*box); })) return;
+    for (platform::Control* c : form.controls())
+      if (c->DblClick)
+        if (!act([&] { answered([&] { platform::user::doubleClick(*c); }); })) return;
     pointerOver(form);
   }
 
-  // Picks a list entry with one font and one colour answer waiting, which stay for the next pick when
-  // no dialog takes them.
-  void pickAnswered(platform::ComboBox& combo, int entry) {
+  // Does what the user does with one file, one font and one colour answer waiting, which stay for the
+  // next action when no dialog takes them. The file is one of the program folder's, damaged or not.
+  void answered(const std::function<void()>& action) {
+    if (!fileAnswerWaiting_)
+      desktop().answerFileDialog((t.folder().path() / "background" / "winner.jpg").string());
     if (!fontAnswerWaiting_) desktop().answerFontDialog({.name = "黑体", .size = 10.5f, .bold = true});
     if (!colourAnswerWaiting_) desktop().answerColourDialog(platform::colour::rgb(10, 20, 30));
-    const std::size_t fonts = desktop().fontDialogs().size(), colours = desktop().colourDialogs().size();
-    platform::user::pickListEntry(combo, entry);
+    const std::size_t files = desktop().fileDialogs().size(), fonts = desktop().fontDialogs().size(),
+                      colours = desktop().colourDialogs().size();
+    action();
+    fileAnswerWaiting_ = desktop().fileDialogs().size() == files;
     fontAnswerWaiting_ = desktop().fontDialogs().size() == fonts;
     colourAnswerWaiting_ = desktop().colourDialogs().size() == colours;
   }
+  bool fileAnswerWaiting_ = false;
   bool fontAnswerWaiting_ = false;
   bool colourAnswerWaiting_ = false;
 
@@ -523,6 +552,16 @@ TEST_P(DamagedFolder, EveryWindowSurvivesAndNothingReadIsChanged) {
     if (entry.Command2.Enabled()) click(entry.Command2);
   }
   followScreens("score entry");
+
+  // The timed-stage editor, shown over the console: a stage of the seed's choosing saved in a mode,
+  // then everything the page reacts to.
+  if (auto& editor = t.program().form3; console().visible()) {
+    desktop().dispatch([&] { editor.Show(); });
+    platform::user::pickListEntry(editor.C1, seed % 8);
+    platform::user::pickListEntry(editor.C2, seed % 3);
+    click(editor.Command1);
+    followScreens("the stage editor");
+  }
 
   // The exit asks; Cancel keeps the program, OK ends it.
   revealButtons();
