@@ -95,6 +95,10 @@ class LineEditWidget : public QLineEdit, public Peer {
 
   void keyPressEvent(QKeyEvent* e) override {
     if (!box()) return;
+    if (isReadOnly()) {
+      QLineEdit::keyPressEvent(e);  // selects and copies: nothing enters a locked box
+      return;
+    }
     if (const int code = controlCode(e)) {
       apply(box()->filterCharacter(code));
       return;
@@ -115,7 +119,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void inputMethodEvent(QInputMethodEvent* e) override {
-    if (e->commitString().isEmpty()) {
+    if (e->commitString().isEmpty() || isReadOnly()) {
       QLineEdit::inputMethodEvent(e);
       return;
     }
@@ -131,19 +135,19 @@ class LineEditWidget : public QLineEdit, public Peer {
   void contextMenuEvent(QContextMenuEvent* e) override {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool selected = hasSelectedText();
+    const bool selected = hasSelectedText(), editable = !isReadOnly();
     const auto add = [&](const char* name, const char* text, bool enabled, auto slot) {
       QAction* action = menu->addAction(QString::fromUtf8(text), this, slot);
       action->setObjectName(QString::fromLatin1(name));
       action->setEnabled(enabled);
     };
-    add("edit-undo", "撤消(&U)", isUndoAvailable(), [this] { undo(); });
+    add("edit-undo", "撤消(&U)", editable && isUndoAvailable(), [this] { undo(); });
     menu->addSeparator();
-    add("edit-cut", "剪切(&T)", selected, [this] { cut(); });
+    add("edit-cut", "剪切(&T)", editable && selected, [this] { cut(); });
     add("edit-copy", "复制(&C)", selected, [this] { copy(); });
-    add("edit-paste", "粘贴(&P)", !QGuiApplication::clipboard()->text().isEmpty(),
+    add("edit-paste", "粘贴(&P)", editable && !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { paste(QClipboard::Clipboard); });
-    add("edit-delete", "删除(&D)", selected, [this] { del(); });
+    add("edit-delete", "删除(&D)", editable && selected, [this] { del(); });
     menu->addSeparator();
     add("select-all", "全选(&A)", !text().isEmpty(), [this] { selectAll(); });
     menu->popup(e->globalPos());
@@ -195,7 +199,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void paste(QClipboard::Mode mode) {
-    if (!box()) return;
+    if (!box() || isReadOnly()) return;
     std::string accepted;
     if (!box()->filterText(ss(firstLine(QGuiApplication::clipboard()->text(mode))), accepted) || !box())
       return;
@@ -211,6 +215,9 @@ void TextBox::resetDesign() {
   multiLine_ = false;
   scrollBars_ = 0;
   font_ = Font{};
+  backColor_ = colour::Window;
+  foreColor_ = colour::WindowText;
+  locked_ = false;
 }
 
 QWidget* TextBox::createWidget(QWidget* parent) {
@@ -229,7 +236,40 @@ QWidget* TextBox::createWidget(QWidget* parent) {
 void TextBox::attach(QWidget* parent) {
   Control::attach(parent);
   if (widget()) widget()->setFont(toQFont(font_));
+  applyLook();
   showText();
+}
+
+void TextBox::applyLook() {
+  QWidget* w = widget();
+  if (!w) return;
+  QPalette palette = w->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Base, toQColor(backColor_));
+    palette.setColor(group, QPalette::Text, toQColor(foreColor_));
+  }
+  w->setPalette(palette);
+  if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) edit->setReadOnly(locked_);
+  if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setReadOnly(locked_);
+}
+
+bool TextBox::setBackColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  backColor_ = colour;
+  applyLook();
+  return true;
+}
+
+bool TextBox::setForeColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  foreColor_ = colour;
+  applyLook();
+  return true;
+}
+
+void TextBox::setLocked(bool locked) {
+  locked_ = locked;
+  applyLook();
 }
 
 void TextBox::showText() {
