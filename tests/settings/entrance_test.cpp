@@ -158,9 +158,12 @@ TEST(Entrance, EveryOtherVersionTextIsOfferedAndCancelKeepsTheDownloadButton) {
   Page page;
   page.version = "4.1.0";
   s.serve(page);
+  s.t.writeIni("\\Config\\Theme.ini", "配置信息", "设置界面主题", "Theme-3");
   s.open();
   s.t.desktop().answerMessage(platform::mb::Cancel);
   s.fetched();
+  EXPECT_TRUE(
+      platform::user::screenshot(s.entrance, testing_support::ScreenshotPath("settings-entrance-new")));
   ASSERT_TRUE(click(s.entrance.Command1));
   EXPECT_EQ(s.opened(), (std::vector<std::string>{"https://www.example.org/tallamo/setup.exe"}));
   EXPECT_TRUE(s.t.desktop().ended());
@@ -416,4 +419,67 @@ TEST(Entrance, ThePageShowsTheStoredThemeOrElseItsOwnPicture) {
   std::filesystem::remove(platform::resolvePath(s.t.path("\\Theme\\Theme2.jpg")));
   s.open();
   EXPECT_EQ(s.entrance.Image1.picturePath(), s.t.path("\\element\\design.jpg"));
+}
+
+TEST(Entrance, AThemePickedFromTheListIsStoredAndShownAtOnce) {
+  Session s;
+  const std::string file = platform::resolvePath(s.t.path("\\config\\Theme.ini"));
+  std::filesystem::remove(file);
+  s.open();
+  auto& f = s.entrance;
+  EXPECT_EQ(f.C1.Text(), "") << "the stored theme, also when there is none";
+  EXPECT_EQ(f.C1.ListCount(), 4);
+  EXPECT_EQ(f.C1.ToolTipText(), "此处更换设置界面的主题");
+  EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\element\\design.jpg"));
+
+  ASSERT_TRUE(platform::user::pickListEntry(f.C1, 1));
+  EXPECT_EQ(s.t.readIni("\\Config\\Theme.ini", "配置信息", "设置界面主题"), "Theme-2");
+  EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\Theme\\Theme2.jpg"));
+
+  // The entry shown, picked again, is stored again.
+  s.t.writeIni("\\Config\\Theme.ini", "配置信息", "设置界面主题", "Theme-9");
+  ASSERT_TRUE(platform::user::pickListEntry(f.C1, 1));
+  EXPECT_EQ(s.t.readIni("\\Config\\Theme.ini", "配置信息", "设置界面主题"), "Theme-2");
+
+  // Typed text is neither stored nor shown.
+  ASSERT_TRUE(platform::user::focus(f.C1));
+  platform::user::typeText(f, "Theme-4");
+  platform::user::pressKey(f, platform::key::Return);
+  EXPECT_NE(f.C1.Text().find("Theme-4"), std::string::npos) << "typed into the edit field";
+  EXPECT_EQ(s.t.readIni("\\Config\\Theme.ini", "配置信息", "设置界面主题"), "Theme-2");
+  EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\Theme\\Theme2.jpg"));
+
+  // A theme whose picture is gone is stored; the picture shown stays.
+  std::filesystem::remove(platform::resolvePath(s.t.path("\\Theme\\Theme4.jpg")));
+  ASSERT_TRUE(platform::user::pickListEntry(f.C1, 3));
+  EXPECT_EQ(s.t.readIni("\\Config\\Theme.ini", "配置信息", "设置界面主题"), "Theme-4");
+  EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\Theme\\Theme2.jpg"));
+  EXPECT_TRUE(s.messages().empty());
+
+  // Behind the wizard and back, the entrance keeps what it shows.
+  platform::Form step1(s.t.desktop(), "Form2");
+  ASSERT_TRUE(platform::user::pickListEntry(f.C1, 2));
+  ASSERT_TRUE(click(f.Command4));
+  s.open();
+  EXPECT_EQ(f.C1.Text(), "Theme-3");
+  EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\Theme\\Theme3.jpg"));
+}
+
+TEST(Entrance, AThemeThatCannotBeStoredIsToldOnce) {
+  Session s;
+  s.t.writeIni("\\Config\\Theme.ini", "配置信息", "设置界面主题", "第二套");
+  s.open();
+  EXPECT_EQ(s.entrance.C1.Text(), "第二套") << "any stored value is shown as it is";
+  const std::filesystem::path file = platform::resolvePath(s.t.path("\\config\\Theme.ini"));
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const std::string before = *platform::readFileBytes(file.string());
+
+  ASSERT_TRUE(platform::user::pickListEntry(s.entrance.C1, 0));
+  ASSERT_EQ(s.messages().size(), 1u);
+  EXPECT_EQ(s.messages().front().text, "数据保存失败！");
+  EXPECT_EQ(s.messages().front().style, platform::mb::OKOnly | platform::mb::Critical);
+  EXPECT_EQ(s.messages().front().caption, "出错啦！");
+  EXPECT_EQ(*platform::readFileBytes(file.string()), before);
+  EXPECT_EQ(s.entrance.Image1.picturePath(), s.t.path("\\Theme\\Theme1.jpg")) << "shown all the same";
 }
