@@ -57,9 +57,20 @@ QList<uint> typedCharacters(const QKeyEvent* e) {
   return characters;
 }
 
+// A double-click selects as usual and raises the box's DblClick.
+void raiseDblClick(Control* box) {
+  if (box) box->raise(box->DblClick);
+}
+
 class TextEditWidget : public QPlainTextEdit, public Peer {
  public:
   TextEditWidget(Control& control, QWidget* parent) : QPlainTextEdit(parent) { owner = &control; }
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QPlainTextEdit::mouseDoubleClickEvent(e);
+    raiseDblClick(owner);
+  }
 };
 
 // CR LF, a lone CR and a lone LF each end a line.
@@ -161,6 +172,11 @@ class LineEditWidget : public QLineEdit, public Peer {
       return;
     }
     QLineEdit::mouseReleaseEvent(e);
+  }
+
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QLineEdit::mouseDoubleClickEvent(e);
+    raiseDblClick(owner);
   }
 
   void dragEnterEvent(QDragEnterEvent* e) override { e->ignore(); }

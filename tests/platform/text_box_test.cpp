@@ -1,5 +1,6 @@
 // Text boxes: the log of several lines with CR LF line ends, the box of one line, locked boxes that
-// only show their text, their colours, and the colour of a combo box's text.
+// only show their text but still take double-clicks, their colours, and the colour of a combo box's
+// text.
 #include "platform/text_box.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,13 @@ class Window : public platform::Form {
  public:
   explicit Window(platform::Desktop& d) : platform::Form(d, "Window") {
     Name.KeyPress = [this](int&) { ++keyPresses; };
+    Log.DblClick = Name.DblClick = [this] { ++doubleClicks; };
   }
   platform::TextBox Log{*this, "Log"};
   platform::TextBox Name{*this, "Name"};
   platform::ComboBox C1{*this, "C1"};
   int keyPresses = 0;
+  int doubleClicks = 0;
   int bars = 2;
 
  protected:
@@ -69,6 +72,9 @@ TEST(TextBox, ALockedBoxOnlyShowsItsTextInItsOwnColours) {
   platform::user::pasteText(window.Name, "y");
   EXPECT_EQ(window.Name.Text(), "只读");
   EXPECT_EQ(window.keyPresses, 0) << "a locked box asks nothing";
+  ASSERT_TRUE(platform::user::doubleClick(window.Name));
+  ASSERT_TRUE(platform::user::doubleClick(window.Log));
+  EXPECT_EQ(window.doubleClicks, 2) << "double-clicks still open pickers";
 
   window.Log.setLocked(true);
   window.Log.setText("最新动态：\r\n");
