@@ -3,9 +3,15 @@
 // its link, leads to the wizard and back, and opens the about and author windows.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdlib>
 #include <filesystem>
 
+#include "common/ini.h"
 #include "platform/files.h"
+#include "platform/real_desktop.h"
+#include "support/page_server.h"
 #include "support/test_program.h"
 
 using platform::user::click;
@@ -482,4 +488,35 @@ TEST(Entrance, AThemeThatCannotBeStoredIsToldOnce) {
   EXPECT_EQ(s.messages().front().caption, "出错啦！");
   EXPECT_EQ(*platform::readFileBytes(file.string()), before);
   EXPECT_EQ(s.entrance.Image1.picturePath(), s.t.path("\\Theme\\Theme1.jpg")) << "shown all the same";
+}
+
+TEST(Entrance, OnTheRealDesktopAChinesePageFromTheNetworkShowsItsNews) {
+  testing_support::PageServer server;
+  server.serve(
+      "/update.html",
+      {"200 OK", "text/html; charset=gb2312",
+       testing_support::Gbk("<html><body><h1>Tallamo 动态</h1><p>[*Tallamo最新动态*]决赛今晚七点开始"
+                            "[*发布日期*]2024-05-01[*Varnel软件最新动态*]</p><p>[*版本号*]4.0.3"
+                            "[*更新日期*]2024-04-20[*文件地址*]https://www.example.org/setup.exe"
+                            "[*官方网站*]https://site.example.org/[*Varnel软件*]</p></body></html>")});
+  testing_support::TempFolder folder;
+  std::filesystem::copy(TALLAMO_DATA_DIR, folder.path(), std::filesystem::copy_options::recursive);
+  setenv("TALLAMO_PROGRAM_FOLDER", folder.str().c_str(), 1);
+  platform::RealDesktop desktop("Tallamo");
+  unsetenv("TALLAMO_PROGRAM_FOLDER");
+  common::WriteIniChecked(desktop.programPath("\\Update\\Update.ini"), "配置信息", "获取版本信息的网络地址",
+                          server.address("/update.html"));
+  tallamo::Program program(desktop);
+  auto& entrance = program.form13;
+
+  desktop.dispatch([&] { entrance.Show(); });
+  QElapsedTimer clock;
+  clock.start();
+  while (entrance.Ver_info.Caption() == "正在获取版本信息……" && clock.elapsed() < 10000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(entrance.NetState, "Y") << "a machine that cannot tell counts as connected";
+  EXPECT_EQ(entrance.Text1.Text(), "最新动态：\r\n    决赛今晚七点开始\r\n\r\n发布日期：2024-05-01\r\n");
+  EXPECT_EQ(entrance.Ver_info.Caption(), "已是最新版本！");
+  EXPECT_EQ(common::ReadIni(desktop.programPath("\\config\\main.ini"), "配置信息", "官方网站"),
+            "https://site.example.org/");
 }
