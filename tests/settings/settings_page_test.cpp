@@ -1,34 +1,25 @@
 // Habits every settings page shares, on a page of the kind the wizard steps are: a path field that
-// shows red when its file is missing, a picker opened by a double-click that Cancel leaves without a
-// trace, a value stored the moment it is picked, and the save button's message.
+// shows red when its file is missing, and a picker opened by a double-click that Cancel leaves without
+// a trace.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "common/config_names.h"
 #include "common/ini.h"
 #include "common/marking.h"
 #include "common/saving.h"
-#include "platform/files.h"
 #include "settings/settings_page.h"
 #include "support/test_program.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// A picture field stored at once, as step 2's console picture is, a sound combo and a save button.
+// A picture field stored at once, as step 2's console picture is, and a sound combo.
 class PicturePage : public platform::Form {
  public:
   explicit PicturePage(platform::Desktop& d) : platform::Form(d, "PicturePage") {
     Text6.DblClick = [this] { Text6_DblClick(); };
-    Command1.Click = [this] {
-      common::ConfirmSave(desktop(), common::WriteIniChecked(File(), common::kSection, "名称", "值"));
-    };
   }
   platform::TextBox Text6{*this, "Text6"};
   platform::ComboBox Cb1{*this, "Cb1"};
-  platform::CommandButton Command1{*this, "Command1"};
   platform::CommonDialog Cg1{*this, "Cg1"};
 
   std::string File() const { return desktop().programPath(common::main_ini::kFile); }
@@ -40,7 +31,6 @@ class PicturePage : public platform::Form {
     Text6.setToolTipText("双击此处更换图片");
     Cb1.Move(120, 1200, 2000, 300);
     for (const char* choice : {"Default", "None", "User-Defined"}) Cb1.AddItem(choice);
-    Command1.Move(120, 600, 1335, 375);
   }
   void Form_Load() override {
     const std::string path = common::ReadIni(File(), common::kSection, common::main_ini::kPicture);
@@ -123,31 +113,4 @@ TEST(SettingsPage, APickedFileTurnsTheFieldBlackAndCancelLeavesNoTrace) {
   // The dialog starts from the last file while the page stays open.
   ASSERT_TRUE(platform::user::doubleClick(s.page.Text6));
   EXPECT_EQ(s.t.desktop().fileDialogs().back().fileName, picked);
-}
-
-TEST(SettingsPage, AFailedWriteIsToldOnceAndASaveIsConfirmed) {
-  Session s;
-  s.open();
-  ASSERT_TRUE(platform::user::click(s.page.Command1));
-  ASSERT_EQ(s.t.desktop().messages().size(), 1u);
-  EXPECT_EQ(s.t.desktop().messages().back().text, "数据保存成功！");
-  EXPECT_EQ(s.t.desktop().messages().back().style, 0);
-  EXPECT_EQ(s.t.desktop().messages().back().caption, "Tallamo");
-
-  // The file is read-only: nothing changes, and the user is told each time.
-  const fs::path file = platform::resolvePath(s.t.path("\\config\\main.ini"));
-  fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-  const std::string before = *platform::readFileBytes(file.string());
-  s.t.desktop().answerFileDialog(s.t.path("\\background\\cite.jpg"));
-  ASSERT_TRUE(platform::user::doubleClick(s.page.Text6));
-  ASSERT_TRUE(platform::user::click(s.page.Command1));
-  ASSERT_EQ(s.t.desktop().messages().size(), 3u);
-  for (int i : {1, 2}) {
-    const auto& m = s.t.desktop().messages()[static_cast<std::size_t>(i)];
-    EXPECT_EQ(m.text, "数据保存失败！");
-    EXPECT_EQ(m.style, platform::mb::OKOnly | platform::mb::Critical);
-    EXPECT_EQ(m.caption, "出错啦！");
-  }
-  EXPECT_EQ(*platform::readFileBytes(file.string()), before);
 }
