@@ -37,8 +37,8 @@ void ComboBox::resetDesign() {
   Control::resetDesign();
   text_.clear();
   textBeforePick_.clear();
-  foreColor_ = colour::WindowText;
   items_.clear();
+  foreColor_ = colour::WindowText;
 }
 
 QWidget* ComboBox::createWidget(QWidget* parent) {
@@ -47,23 +47,19 @@ QWidget* ComboBox::createWidget(QWidget* parent) {
 
 void ComboBox::attach(QWidget* parent) {
   Control::attach(parent);
-  applyLook();
   syncWidget();
-}
-
-void ComboBox::applyLook() {
-  auto* w = static_cast<QComboBox*>(widget());
-  if (!w) return;
-  QPalette palette = w->palette();
-  palette.setColor(QPalette::Text, toQColor(foreColor_));
-  w->setPalette(palette);
-  if (QLineEdit* edit = w->lineEdit()) edit->setPalette(palette);
+  setForeColor(foreColor_);
 }
 
 bool ComboBox::setForeColor(std::int32_t colour) {
   if (!colour::valid(colour)) return false;
   foreColor_ = colour;
-  applyLook();
+  if (QWidget* w = widget()) {
+    QPalette palette = w->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::Text, toQColor(colour));
+    w->setPalette(palette);
+  }
   return true;
 }
 

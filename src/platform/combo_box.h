@@ -1,7 +1,6 @@
 // The editable combo box.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,15 +18,16 @@ class ComboBox : public Control {
   const std::string& Text() const { return text_; }
   // Raises nothing. A text that is a list entry makes it the entry shown.
   void setText(std::string text);
-  // What the box showed before the user's last pick from the list (typed text included), so that a
-  // handler can put it back.
-  const std::string& TextBeforePick() const { return textBeforePick_; }
-  std::int32_t ForeColor() const { return foreColor_; }
-  bool setForeColor(std::int32_t colour);
   void AddItem(std::string item);
   void Clear();
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+  // What the box showed before the user's last pick from the list (typed text included), so that a
+  // handler can put it back.
+  const std::string& TextBeforePick() const { return textBeforePick_; }
+  // The colour of the text in the edit field; a number that is no colour is refused (false).
+  std::int32_t ForeColor() const { return foreColor_; }
+  bool setForeColor(std::int32_t colour);
 
   bool windowed() const override { return true; }
   void resetDesign() override;
@@ -43,11 +43,10 @@ class ComboBox : public Control {
 
  private:
   void syncWidget();
-  void applyLook();
   std::string text_;
   std::string textBeforePick_;
-  std::int32_t foreColor_ = colour::WindowText;
   std::vector<std::string> items_;
+  std::int32_t foreColor_ = colour::WindowText;
 };
 
 }  // namespace platform

@@ -61,10 +61,6 @@ struct FileDialogAnswer {
   int filterIndex = 1;
 };
 
-// True for an absolute http or https address with a host ("https://www.example.org/x"), exactly as
-// given: blanks around it make it no address.
-bool isWebAddress(const std::string& address);
-
 // The font dialog: flags as the program sets them, and the font it opens with (name "" for none).
 struct FontDialogRequest {
   int flags = 0;
@@ -86,6 +82,10 @@ struct ColourDialogRequest {
   int flags = 0;
   std::int32_t colour = 0;
 };
+
+// True for an absolute http or https address with a host ("https://www.example.org/x"), exactly as
+// given: blanks around it make it no address.
+bool isWebAddress(const std::string& address);
 
 // One pair of a filter string: what the user reads and the patterns (";"-separated).
 struct FilterEntry {

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QWheelEvent>
 
@@ -162,30 +161,6 @@ TEST_F(TextInput, AComboRaisesClickForEveryPickFromItsListAndForNothingElse) {
       << "the arrow keys pick from the entry shown";
 }
 
-TEST_F(TextInput, ALockedBoxTakesNoTextButItsDoubleClickAndItsColour) {
-  int doubleClicks = 0;
-  w.Text1.DblClick = w.Text2.DblClick = [&] { ++doubleClicks; };
-  w.Text1.setText("背景.jpg");
-  w.Text1.setLocked(true);
-  typeText(w, "x");
-  pressKey(w, key::Back);
-  platform::user::commitText(w, "正方");
-  ASSERT_TRUE(platform::user::pasteText(w.Text1, "y"));
-  EXPECT_EQ(w.Text1.Text(), "背景.jpg");
-  EXPECT_TRUE(w.codes.empty()) << "nothing is on its way in";
-  ASSERT_TRUE(platform::user::doubleClick(w.Text1));
-  ASSERT_TRUE(platform::user::doubleClick(w.Text2));
-  EXPECT_EQ(doubleClicks, 2);
-
-  EXPECT_TRUE(w.Text1.setForeColor(255));
-  EXPECT_FALSE(w.Text1.setForeColor(16777216));
-  EXPECT_EQ(w.Text1.widget()->palette().color(QPalette::Text), QColor(255, 0, 0));
-  w.Text1.setLocked(false);
-  w.Text1.setText("");
-  typeText(w, "x");
-  EXPECT_EQ(w.Text1.Text(), "x");
-}
-
 TEST_F(TextInput, AComboKeepsTheTextItShowedBeforeThePick) {
   ASSERT_TRUE(platform::user::focus(w.C1));
   pressKey(w, 'A', 2);
@@ -195,8 +170,4 @@ TEST_F(TextInput, AComboKeepsTheTextItShowedBeforeThePick) {
   EXPECT_EQ(w.C1.TextBeforePick(), "xy") << "typed text counts";
   ASSERT_TRUE(platform::user::pickListEntry(w.C1, 3));
   EXPECT_EQ(w.C1.TextBeforePick(), "代表队名称");
-
-  EXPECT_TRUE(w.C1.setForeColor(255));
-  EXPECT_EQ(static_cast<QComboBox*>(w.C1.widget())->lineEdit()->palette().color(QPalette::Text),
-            QColor(255, 0, 0));
 }
