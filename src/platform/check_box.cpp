@@ -12,6 +12,7 @@ class CheckBoxWidget : public QCheckBox, public Peer {
  public:
   CheckBoxWidget(CheckBox& box, QWidget* parent) : QCheckBox(parent) {
     owner = &box;
+    setPalette(systemPalette());
     setAutoFillBackground(true);
     // Only the user's clicks and Space come this way; values set from code are blocked.
     QObject::connect(this, &QCheckBox::clicked, this, [this](bool ticked) {
@@ -30,9 +31,6 @@ void CheckBox::resetDesign() {
   Control::resetDesign();
   value_ = 0;
   caption_.clear();
-  foreColor_ = colour::ButtonText;
-  backColor_ = colour::ButtonFace;
-  font_ = Font{};
 }
 
 QWidget* CheckBox::createWidget(QWidget* parent) {
@@ -46,17 +44,6 @@ void CheckBox::attach(QWidget* parent) {
   const QSignalBlocker block(w);
   w->setText(qs(caption_));
   w->setChecked(value_ == 1);
-  w->setFont(toQFont(font_));
-  applyLook();
-}
-
-void CheckBox::applyLook() {
-  auto* w = static_cast<QCheckBox*>(widget());
-  if (!w) return;
-  QPalette palette = systemPalette();
-  palette.setColor(QPalette::WindowText, toQColor(foreColor_));
-  palette.setColor(QPalette::Window, toQColor(backColor_));
-  w->setPalette(palette);
 }
 
 bool CheckBox::setValue(int value) {
@@ -81,39 +68,6 @@ void CheckBox::userClicked(bool ticked) {
 void CheckBox::setCaption(std::string caption) {
   caption_ = std::move(caption);
   if (auto* w = static_cast<QCheckBox*>(widget())) w->setText(qs(caption_));
-}
-
-bool CheckBox::setForeColor(std::int32_t c) {
-  if (!colour::valid(c)) return false;
-  foreColor_ = c;
-  applyLook();
-  return true;
-}
-
-bool CheckBox::setBackColor(std::int32_t c) {
-  if (!colour::valid(c)) return false;
-  backColor_ = c;
-  applyLook();
-  return true;
-}
-
-bool CheckBox::setFontName(const std::string& name) {
-  if (!validFontName(name)) return false;
-  font_.name = name;
-  if (widget()) widget()->setFont(toQFont(font_));
-  return true;
-}
-
-bool CheckBox::setFontSize(double points) {
-  if (!validFontSize(points)) return false;
-  font_.size = points;
-  if (widget()) widget()->setFont(toQFont(font_));
-  return true;
-}
-
-void CheckBox::setFontBold(bool bold) {
-  font_.bold = bold;
-  if (widget()) widget()->setFont(toQFont(font_));
 }
 
 }  // namespace platform

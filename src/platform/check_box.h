@@ -1,7 +1,6 @@
 // The check box.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "platform/form.h"
@@ -20,14 +19,6 @@ class CheckBox : public Control {
   bool setValue(int value);
   const std::string& Caption() const { return caption_; }
   void setCaption(std::string caption);
-  std::int32_t ForeColor() const { return foreColor_; }
-  bool setForeColor(std::int32_t colour);
-  std::int32_t BackColor() const { return backColor_; }
-  bool setBackColor(std::int32_t colour);
-  const Font& font() const { return font_; }
-  bool setFontName(const std::string& name);
-  bool setFontSize(double points);
-  void setFontBold(bool bold);
 
   bool windowed() const override { return true; }
   void resetDesign() override;
@@ -41,12 +32,8 @@ class CheckBox : public Control {
   QWidget* createWidget(QWidget* parent) override;
 
  private:
-  void applyLook();
   int value_ = 0;
   std::string caption_;
-  std::int32_t foreColor_ = colour::ButtonText;
-  std::int32_t backColor_ = colour::ButtonFace;
-  Font font_;
 };
 
 }  // namespace platform

@@ -31,12 +31,7 @@ Form13::Form13(platform::Desktop& desktop) : platform::Form(desktop, "Form13") {
 }
 
 void Form13::build() {
-  setBorderStyle(1);
-  setDesignSize(settings::kPageWidth, settings::kPageHeight);
-
-  Image1.Move(0, 0, settings::kPageWidth, settings::kPageHeight);
-  Image1.setStretch(true);
-  Image1.loadPicture(desktop().programPath(builtin::kSettingsPicture));
+  settings::DesignPage(*this, Image1);
 
   const auto label = [](platform::Label& l, const char* caption, std::int32_t colour, int left, int top,
                         int width) {

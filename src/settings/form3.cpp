@@ -74,23 +74,44 @@ Form3::Form3(platform::Desktop& desktop) : platform::Form(desktop, "Form3") {
 }
 
 void Form3::build() {
-  setBorderStyle(1);
-  setDesignSize(settings::kPageWidth, settings::kPageHeight);
+  settings::DesignPage(*this, Image1);
 
-  Image1.Move(0, 0, settings::kPageWidth, settings::kPageHeight);
-  Image1.setStretch(true);
-  Image1.loadPicture(desktop().programPath(builtin::kSettingsPicture));
+  // The captions, each beside its field, in three columns (0 left, 1 middle, 2 right) and eight rows.
+  // Fields given here take the column's place and width; the others are placed below.
+  struct Captioned {
+    const char* caption;
+    platform::Control* field;
+    int column, row;
+  };
+  const Captioned captioned[18] = {
+      {"环节", &C1, 0, 0},
+      {"计时样式", &C2, 1, 0},
+      {"过场图片", nullptr, 0, 1},
+      {"该环节名称", &Text1, 0, 2},
+      {"环节限时", &Text2, 0, 3},
+      {"时间不足警告点", &Text3, 0, 4},
+      {"时间不足提示音", &C3, 1, 2},
+      {"时间到提示音", &C4, 1, 3},
+      {"倒计时字体颜色", nullptr, 2, 2},
+      {"时间不足时字体颜色", nullptr, 2, 3},
+      {"倒计时背景颜色", nullptr, 2, 4},
+      {"倒计时字体", nullptr, 0, 5},
+      {"倒计时背景图片", nullptr, 1, 5},
+      {"计时格式", &C6, 0, 6},
+      {"提问方一次提问限时", &Text9, 1, 6},
+      {"回答方一次回答限时", &Text10, 1, 7},
+      {"攻辩每次发言限时", &Text11, 2, 6},
+      {"超过限时时提示音", &C5, 2, 7},
+  };
+  for (int i = 0; i < 18; ++i) {
+    const Captioned& c = captioned[i];
+    Label2[i].setCaption(c.caption);
+    Label2[i].setBackStyle(0);
+    Label2[i].Move(kCaptionLeft[c.column], kRowTop[c.row] + 45, kCaptionWidth[c.column], 255);
+    if (c.field) c.field->Move(kFieldLeft[c.column], kRowTop[c.row], kFieldWidth[c.column], kRowHeight);
+  }
+  Label2[12].Move(5400, kRowTop[5] + 45, 1320, 255);  // beside the font boxes
 
-  // Captions, each beside its field: column 0 left, 1 middle, 2 right.
-  const auto caption = [this](int index, const char* text, int column, int row) {
-    platform::Label& l = Label2[index];
-    l.setCaption(text);
-    l.setBackStyle(0);
-    l.Move(kCaptionLeft[column], kRowTop[row] + 45, kCaptionWidth[column], 255);
-  };
-  const auto field = [](platform::Control& c, int column, int row) {
-    c.Move(kFieldLeft[column], kRowTop[row], kFieldWidth[column], kRowHeight);
-  };
   const auto list = [](platform::ComboBox& combo, std::initializer_list<const char*> items) {
     for (const char* item : items) combo.AddItem(item);
   };
@@ -100,14 +121,13 @@ void Form3::build() {
     b.Move(left, top, width, height);
   };
 
-  // Top: the stage, its timing mode, the note on units.
-  caption(0, "环节", 0, 0);
-  field(C1, 0, 0);
   C1.setText(kChooseStage);
   for (const char* stage : kStages) C1.AddItem(stage);
-  caption(1, "计时样式", 1, 0);
-  field(C2, 1, 0);
   list(C2, {key::kMode1, key::kMode2, key::kMode3});
+  for (platform::ComboBox* sound : {&C3, &C4, &C5})
+    list(*sound, {kChoiceDefault, kChoiceNone, kChoiceUserDefined});
+  list(C6, {kFormatMinutes, kFormatSeconds});
+  Text11.setEnabled(false);
   Label4.setCaption("时间单位均以秒(S)计");
   Label4.setBackStyle(0);
   Label4.setForeColor(platform::colour::Red);
@@ -117,66 +137,33 @@ void Form3::build() {
   Label4.Move(8760, kRowTop[0] + 30, 2880, 300);
 
   // The transition picture and its switch.
-  caption(2, "过场图片", 0, 1);
   Text5.Move(kFieldLeft[0], kRowTop[1], 3540, kRowHeight);
   Text5.setToolTipText(kPictureTip);
   button(Command4, "移除", 5280, kRowTop[1], 720, kRowHeight);
   Ch1.setCaption("使用过场图片");
   Ch1.Move(kFieldLeft[1], kRowTop[1], 1500, kRowHeight);
 
-  // Name, limit and warning point; two sounds; the three colours.
-  caption(3, "该环节名称", 0, 2);
-  field(Text1, 0, 2);
-  caption(4, "环节限时", 0, 3);
-  field(Text2, 0, 3);
-  caption(5, "时间不足警告点", 0, 4);
-  field(Text3, 0, 4);
-  caption(6, "时间不足提示音", 1, 2);
-  field(C3, 1, 2);
-  caption(7, "时间到提示音", 1, 3);
-  field(C4, 1, 3);
-  const char* const colourCaptions[3] = {"倒计时字体颜色", "时间不足时字体颜色", "倒计时背景颜色"};
-  platform::Label* const swatches[3] = {&Label1, &Label3, &Label8};
-  for (int i = 0; i < 3; ++i) {
-    caption(8 + i, colourCaptions[i], 2, 2 + i);
-    platform::Label& swatch = *swatches[i];
-    swatch.setCaption("颜色预览");
-    swatch.setAlignment(2);
-    swatch.setToolTipText(kSwatchTip);
-    swatch.Move(kFieldLeft[2], kRowTop[2 + i] + 15, kFieldWidth[2], kRowHeight - 30);
+  // The three colours.
+  for (platform::Label* swatch : {&Label1, &Label3, &Label8}) {
+    swatch->setCaption("颜色预览");
+    swatch->setAlignment(2);
+    swatch->setToolTipText(kSwatchTip);
   }
+  Label1.Move(kFieldLeft[2], kRowTop[2] + 15, kFieldWidth[2], kRowHeight - 30);
+  Label3.Move(kFieldLeft[2], kRowTop[3] + 15, kFieldWidth[2], kRowHeight - 30);
+  Label8.Move(kFieldLeft[2], kRowTop[4] + 15, kFieldWidth[2], kRowHeight - 30);
 
   // The clock's font; the timer screen's background picture.
-  caption(11, "倒计时字体", 0, 5);
   const int fontLeft[4] = {1680, 3180, 3840, 4500}, fontWidth[4] = {1440, 600, 600, 600};
   for (auto& box : Text7) {
     box.setLocked(true);
     box.Move(fontLeft[box.Index()], kRowTop[5], fontWidth[box.Index()], kRowHeight);
   }
   Text7[2].setToolTipText("双击此处更改字体");
-  Label2[12].setCaption("倒计时背景图片");
-  Label2[12].setBackStyle(0);
-  Label2[12].Move(5400, kRowTop[5] + 45, 1320, 255);
   Text6.setLocked(true);
   Text6.setToolTipText(kPictureTip);
   Text6.Move(6780, kRowTop[5], 4080, kRowHeight);
   button(Command7, "移除", 10920, kRowTop[5], 720, kRowHeight);
-
-  // The display format; the per-turn limits; the over-limit sound.
-  caption(13, "计时格式", 0, 6);
-  field(C6, 0, 6);
-  list(C6, {kFormatMinutes, kFormatSeconds});
-  caption(14, "提问方一次提问限时", 1, 6);
-  field(Text9, 1, 6);
-  caption(15, "回答方一次回答限时", 1, 7);
-  field(Text10, 1, 7);
-  caption(16, "攻辩每次发言限时", 2, 6);
-  field(Text11, 2, 6);
-  Text11.setEnabled(false);
-  caption(17, "超过限时时提示音", 2, 7);
-  field(C5, 2, 7);
-  for (platform::ComboBox* sound : {&C3, &C4, &C5})
-    list(*sound, {kChoiceDefault, kChoiceNone, kChoiceUserDefined});
 
   // The help of the timing mode: its picture, framed, and its text.
   Image2.setStretch(true);

@@ -6,6 +6,14 @@
 
 namespace settings {
 
+void DesignPage(platform::Form& page, platform::Image& picture) {
+  page.setBorderStyle(1);
+  page.setDesignSize(kPageWidth, kPageHeight);
+  picture.Move(0, 0, kPageWidth, kPageHeight);
+  picture.setStretch(true);
+  picture.loadPicture(page.desktop().programPath(common::builtin::kSettingsPicture));
+}
+
 std::string ReadTheme(platform::Desktop& desktop) {
   return common::ReadIni(desktop.programPath(common::theme_ini::kFile), common::kSection,
                          common::theme_ini::kTheme);

@@ -8,6 +8,7 @@
 namespace platform {
 class CommonDialog;
 class Desktop;
+class Form;
 class Image;
 }  // namespace platform
 
@@ -16,6 +17,10 @@ namespace settings {
 // The page size shared by the settings entrance and the four wizard steps (twips).
 inline constexpr int kPageWidth = 11880;
 inline constexpr int kPageHeight = 8490;
+
+// The design every page shares: a fixed border, the page size, and the picture designed with the pages
+// stretched over the whole page in its Image1, behind every other control.
+void DesignPage(platform::Form& page, platform::Image& picture);
 
 // --- the theme picture
 
