@@ -192,47 +192,28 @@ TEST_F(RealDesktop, AMessageBoxShownForARefusedKeyLeavesTheBoxItsFocusAndRaisesN
   desktop.dispatch([&] { window.Unload(); });
 }
 
-namespace {
-
-class SwitchWindow : public platform::Form {
- public:
-  explicit SwitchWindow(platform::Desktop& d) : platform::Form(d, "SwitchWindow") {
-    Ch1.Click = [this] { clicks.push_back(Ch1.Value()); };
-  }
-  std::vector<int> clicks;
-  platform::CheckBox Ch1{*this, "Ch1"};
-
- protected:
-  void build() override {
-    Ch1.setCaption("使用过场图片");
-    Ch1.Move(300, 300, 3000, 330);
-  }
-};
-
-}  // namespace
-
-TEST_F(RealDesktop, ACheckBoxOnTheScreenTurnsOverOnceForEachClickAndForSpace) {
+TEST_F(RealDesktop, ACheckBoxOnTheScreenTurnsOverForAClickAndForSpace) {
   platform::RealDesktop desktop("Tallamo");
-  SwitchWindow window(desktop);
+  PictureWindow window(desktop);
+  platform::CheckBox box(window, "Ch1");
+  std::vector<int> clicks;
+  box.Click = [&] { clicks.push_back(box.Value()); };
   desktop.dispatch([&] { window.Show(); });
-  auto* box = qobject_cast<QCheckBox*>(window.Ch1.widget());
-  ASSERT_NE(box, nullptr);
-  const QPointF inside(box->width() - 4, box->height() / 2.0);
+  box.Move(0, 0, 3000, 330);
+  auto* widget = qobject_cast<QCheckBox*>(box.widget());
+  ASSERT_NE(widget, nullptr);
+  const QPointF inside(widget->width() - 4, widget->height() / 2.0);
   for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, inside, box->mapToGlobal(inside), Qt::LeftButton,
+    QMouseEvent event(type, inside, widget->mapToGlobal(inside), Qt::LeftButton,
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(box, &event);
+    QCoreApplication::sendEvent(widget, &event);
   }
-  box->setFocus();
+  widget->setFocus();
   for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
     QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    QCoreApplication::sendEvent(box, &key);
+    QCoreApplication::sendEvent(widget, &key);
   }
   QApplication::processEvents();
-  EXPECT_EQ(window.clicks, (std::vector<int>{1, 0}));
-  EXPECT_FALSE(box->isChecked());
-  desktop.dispatch([&] { window.Ch1.setValue(1); });
-  EXPECT_TRUE(box->isChecked());
-  EXPECT_EQ(window.clicks, (std::vector<int>{1, 0, 1}));
+  EXPECT_EQ(clicks, (std::vector<int>{1, 0}));
   desktop.dispatch([&] { window.Unload(); });
 }
