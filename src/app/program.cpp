@@ -20,7 +20,8 @@ Program::Program(platform::Desktop& desktop)
       form13(desktop),
       form21(desktop),
       form19(desktop),
-      form3(desktop) {
+      form3(desktop),
+      form10(desktop) {
   common::ForgetLayoutScale();
 }
 

@@ -5,6 +5,7 @@
 #include "console/form4.h"
 #include "results/form11.h"
 #include "results/form16.h"
+#include "settings/form10.h"
 #include "settings/form13.h"
 #include "settings/form19.h"
 #include "settings/form21.h"
@@ -40,6 +41,8 @@ class Program {
   Form19 form19;
   // Step 3 of the wizard: the timed stages.
   Form3 form3;
+  // Step 4 of the wizard: the other stages.
+  Form10 form10;
 };
 
 }  // namespace tallamo

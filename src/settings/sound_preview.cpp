@@ -1,7 +1,7 @@
 #include "settings/sound_preview.h"
 
 #include "common/sound.h"
-#include "platform/desktop.h"
+#include "platform/controls.h"
 
 namespace settings {
 
@@ -13,6 +13,16 @@ void PreviewSound(platform::Desktop& desktop, const std::string& choice, const s
     desktop.playSound(path);
   else if (choice == common::kChoiceNone)
     desktop.playSound("");
+}
+
+void PreviewMusic(platform::MediaPlayer& player, const std::string& choice, const std::string& path,
+                  const std::string& builtInFile) {
+  if (choice == common::kChoiceDefault)
+    player.setURL(player.form().desktop().programFolder() + "\\" + builtInFile);
+  else if (choice == common::kChoiceUserDefined)
+    player.setURL(path);
+  else if (choice == common::kChoiceNone)
+    player.setURL("");
 }
 
 }  // namespace settings

@@ -1,11 +1,12 @@
-// The preview of a sound choice on a settings page, played while the user chooses.
+// The previews of sound and music choices on a settings page, played while the user chooses.
 #pragma once
 
 #include <string>
 
 namespace platform {
 class Desktop;
-}
+class MediaPlayer;
+}  // namespace platform
 
 namespace settings {
 
@@ -13,6 +14,12 @@ namespace settings {
 // the program folder, "sound\Warn\Default.wav"), "User-Defined" the given path, "None" the empty path,
 // which cuts a preview that plays. Any other text makes no call.
 void PreviewSound(platform::Desktop& desktop, const std::string& choice, const std::string& path,
+                  const std::string& builtInFile);
+
+// The same for music, on the page's player, which starts playing the address it is given: "Default"
+// the built-in tune, "User-Defined" the given path, "None" no address, which stops a preview that
+// plays. Any other text changes nothing. A preview plays once, never again when it ends.
+void PreviewMusic(platform::MediaPlayer& player, const std::string& choice, const std::string& path,
                   const std::string& builtInFile);
 
 }  // namespace settings
