@@ -47,7 +47,8 @@ const std::map<std::string, std::set<std::string>>& WrittenFiles() {
   static const std::map<std::string, std::set<std::string>> files{
       {"config/main.ini", {"音量大小", "官方网站"}},
       {"config/theme.ini", {"设置界面主题"}},
-      {"config/cite.ini", {"音量大小"}},
+      {"config/cite.ini", {"背景颜色", "背景图片", "背景音乐", "自定义背景音乐", "循环播放", "音量大小"}},
+      {"config/tw&dp.ini", {"环节名称", "背景颜色", "倒序限时", "背景图片", "显示计时", "倒序计时"}},
       {"config/timetemp.ini", {}},
       {"config/tache/timeformate.ini", {"计时格式"}},
       {"config/result.ini", {"正方总成绩",         "反方总成绩",         "获胜方",
@@ -73,14 +74,24 @@ const std::map<std::string, std::set<std::string>>& WrittenFiles() {
                                           "自定义超时提示音",   "使用过场图片",       "过场图片"};
     for (int stage = 1; stage <= 8; ++stage)
       all["config/tache/" + std::to_string(stage) + ".ini"] = stageKeys;
+    // Step 4 writes the announcement's pictures, colour, music and sounds.
+    for (const char* key :
+         {"背景图片", "公布获胜方背景图片", "背景颜色", "背景音乐", "自定义背景音乐", "循环播放"})
+      all["config/result.ini"].insert(key);
+    for (const char* sound : {"公布正方得分时音效", "公布反方得分时音效", "公布获胜方时音效"}) {
+      all["config/result.ini"].insert(sound);
+      all["config/result.ini"].insert(std::string("自定义") + sound);
+    }
     return all;
   }();
   return withStages;
 }
 
-// Buttons that leave a screen or the program: pressed on purpose, never by the exploring hands.
+// Buttons that leave a screen or the program, or lead from one settings step to the next: pressed on
+// purpose, never by the exploring hands.
 bool Leaves(const std::string& caption) {
-  return caption == "返回主界面" || caption == "退  出" || caption == "返回设置界面";
+  return caption == "返回主界面" || caption == "退  出" || caption == "返回设置界面" ||
+         caption == "<<上一步" || caption == "下一步>>";
 }
 
 std::string Lower(std::string text) {
@@ -376,7 +387,7 @@ class DamagedFolder : public ::testing::TestWithParam<int> {
   // page.
   static int ClockSeconds(platform::Form& form) {
     if (dynamic_cast<tallamo::ExtraStageScreen*>(&form)) return 200;
-    for (const char* settings : {"Form13", "Form19", "Form21", "Form3"})
+    for (const char* settings : {"Form13", "Form19", "Form21", "Form3", "Form10"})
       if (form.Name() == settings) return 10;
     return 2000;
   }
@@ -553,14 +564,29 @@ TEST_P(DamagedFolder, EveryWindowSurvivesAndNothingReadIsChanged) {
   }
   followScreens("score entry");
 
-  // The timed-stage editor, shown over the console: a stage of the seed's choosing saved in a mode,
-  // then everything the page reacts to.
+  // The wizard's last two steps, shown over the console. The timed-stage editor: a stage of the seed's
+  // choosing saved in a mode, then everything the page reacts to. On to step 4 and everything it reacts
+  // to; a caption of the seed's choosing opens the announcement in its design mode, whose return brings
+  // step 4 back; then back to the editor and from there to the console.
   if (auto& editor = t.program().form3; console().visible()) {
+    auto& step4 = t.program().form10;
+    auto& announcement = t.program().form11;
     desktop().dispatch([&] { editor.Show(); });
     platform::user::pickListEntry(editor.C1, seed % 8);
     platform::user::pickListEntry(editor.C2, seed % 3);
     click(editor.Command1);
-    followScreens("the stage editor");
+    explore(editor);
+    if (editor.visible()) click(editor.Command3);
+    if (step4.visible()) explore(step4);
+    if (step4.visible()) click(step4.Label1[seed % step4.Label1.Count()]);
+    if (announcement.visible()) {
+      explore(announcement);
+      leave(announcement);
+    }
+    if (step4.visible()) explore(step4);
+    if (step4.visible()) click(step4.Command4);
+    if (editor.visible()) leave(editor);
+    followScreens("the settings steps");
   }
 
   // The exit asks; Cancel keeps the program, OK ends it.
