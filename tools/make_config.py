@@ -174,7 +174,7 @@ ANNOUNCEMENT_FONTS = {
     "正反方": ("华文行楷", "48", "False", "False", rgb(255, 215, 0)),
     "代表队名称": ("黑体", "42", "True", "False", WHITE),
     "得分": ("宋体", "72", "True", "False", rgb(255, 236, 120)),
-    "获胜方": ("楷体_GB2312", "48", "True", "False", WHITE),
+    "获胜方": ("楷体_GB2312", "60", "True", "False", WHITE),
 }
 
 VALUES["config/Result.ini"] = {

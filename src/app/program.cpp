@@ -15,6 +15,8 @@ Program::Program(platform::Desktop& desktop)
       form20(desktop, "Form20", common::twdp_ini::kSectionTW, platform::colour::rgb(156, 235, 243)),
       form9(desktop, "Form9", common::twdp_ini::kSectionDP, platform::colour::ButtonFace),
       form8(desktop),
+      form16(desktop),
+      form11(desktop),
       form13(desktop),
       form21(desktop),
       form19(desktop) {

@@ -3,6 +3,8 @@
 
 #include "console/form1.h"
 #include "console/form4.h"
+#include "results/form11.h"
+#include "results/form16.h"
 #include "settings/form13.h"
 #include "settings/form19.h"
 #include "settings/form21.h"
@@ -29,6 +31,8 @@ class Program {
   ExtraStageScreen form20;
   ExtraStageScreen form9;
   Form8 form8;
+  Form16 form16;
+  Form11 form11;
   // The settings entrance and the two information windows it opens.
   Form13 form13;
   Form21 form21;

@@ -7,3 +7,11 @@ std::string StageFile(int stage) {
 }
 
 }  // namespace common::stage_ini
+
+namespace common::result_ini {
+
+std::string FontKey(int element, const char* property) {
+  return std::string(kElements[element]) + property;
+}
+
+}  // namespace common::result_ini

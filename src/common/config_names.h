@@ -92,6 +92,51 @@ inline constexpr const char* kShowClock = "显示计时";
 inline constexpr const char* kCountdown = "倒序计时";
 }  // namespace twdp_ini
 
+// config\BasicInfo.ini: the competition's basic information.
+namespace basic_ini {
+inline constexpr const char* kFile = "\\config\\BasicInfo.ini";
+inline constexpr const char* kSection = "辩论赛信息";
+inline constexpr const char* kAffirmativeTeam = "正方代表队";
+inline constexpr const char* kNegativeTeam = "反方代表队";
+}  // namespace basic_ini
+
+// config\Result.ini: the two final scores, the winner and every setting of the result announcement.
+namespace result_ini {
+inline constexpr const char* kFile = "\\config\\Result.ini";
+
+// Section 得分: the scores exactly as typed.
+inline constexpr const char* kScoreSection = "得分";
+inline constexpr const char* kAffirmativeScore = "正方总成绩";
+inline constexpr const char* kNegativeScore = "反方总成绩";
+
+// Section 配置信息. The sound choices' custom paths are kCustomPrefix followed by the choice's key;
+// the music keys are those of music_ini.
+inline constexpr const char* kWinner = "获胜方";
+inline constexpr const char* kPicture = "背景图片";
+inline constexpr const char* kWinnerPicture = "公布获胜方背景图片";
+inline constexpr const char* kBackColour = "背景颜色";
+inline constexpr const char* kAffirmativeSound = "公布正方得分时音效";
+inline constexpr const char* kNegativeSound = "公布反方得分时音效";
+inline constexpr const char* kWinnerSound = "公布获胜方时音效";
+inline constexpr const char* kDesignMode = "设计模式";
+inline constexpr const char* kDesignOn = "On";
+inline constexpr const char* kDesignOff = "Off";
+// The winner when both scores are equal.
+inline constexpr const char* kTie = "互为平手";
+
+// Section 字体设置: for each of the announcement's four elements, its element word followed by a
+// property word names a key ("代表队名称字号").
+inline constexpr const char* kFontSection = "字体设置";
+inline constexpr const char* kElements[4] = {"正反方", "代表队名称", "得分", "获胜方"};
+inline constexpr const char* kFontName = "字体";
+inline constexpr const char* kFontSize = "字号";
+inline constexpr const char* kFontBold = "字体加粗";
+inline constexpr const char* kFontItalic = "字体倾斜";
+inline constexpr const char* kFontColour = "字体颜色";
+// The key of one property of element 0 to 3.
+std::string FontKey(int element, const char* property);
+}  // namespace result_ini
+
 // config\cite.ini: the awards-ceremony page. Its music keys are those of music_ini.
 namespace cite_ini {
 inline constexpr const char* kFile = "\\config\\cite.ini";
@@ -116,11 +161,16 @@ namespace builtin {
 inline constexpr const char* kWarningSound = "sound\\Warn\\Default.wav";
 inline constexpr const char* kTimeUpSound = "sound\\Timeout\\Default.wav";
 inline constexpr const char* kOvertimeSound = "sound\\Cs\\Default.wav";
+inline constexpr const char* kAffirmativeScoreSound = "sound\\Result\\Zf.wav";
+inline constexpr const char* kNegativeScoreSound = "sound\\Result\\Ff.wav";
+inline constexpr const char* kWinnerSound = "sound\\Result\\Vic.wav";
+inline constexpr const char* kResultMusic = "sound\\result\\BgMusic.mp3";
 inline constexpr const char* kAwardsMusic = "sound\\cite\\Default.mp3";
 inline constexpr const char* kAwardsSound1 = "sound\\cite\\sound-1.mp3";
 inline constexpr const char* kConsolePicture = "\\background\\main.jpg";
 inline constexpr const char* kSplashPicture = "\\background\\splash.jpg";
 inline constexpr const char* kButtonPointer = "\\element\\cursor.png";
+inline constexpr const char* kScoreEntryPicture = "\\element\\score.jpg";
 inline constexpr const char* kHelpFile = "\\help.chm";
 // The pictures designed with the settings pages (shown when no theme applies) and the about window.
 inline constexpr const char* kSettingsPicture = "\\element\\design.jpg";

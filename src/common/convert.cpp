@@ -75,14 +75,19 @@ long long magnitude(std::string_view number) {
   return power + (negative ? -exponent : exponent);
 }
 
-// The scanned number's value; a number too small for a double is 0, one too large has no value.
-std::optional<double> valueOf(const std::string& number) {
+// The scanned number's value; a number too small for a double is 0, one too large has no value (or
+// reads as infinity where asked).
+std::optional<double> valueOf(const std::string& number, Overflow overflow = Overflow::Zero) {
   double value = 0;
   const char* last = number.data() + number.size();
   const auto [end, error] = std::from_chars(number.data(), last, value);
   if (end != last) return std::nullopt;
   if (error == std::errc::result_out_of_range) {
-    if (magnitude(number) >= 0) return std::nullopt;
+    if (magnitude(number) >= 0) {
+      if (overflow == Overflow::Zero) return std::nullopt;
+      return number.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                   : std::numeric_limits<double>::infinity();
+    }
     return number.front() == '-' ? -0.0 : 0.0;
   }
   if (error != std::errc()) return std::nullopt;
@@ -123,6 +128,12 @@ double RoundHalfEven(double value) {
   return std::fmod(below, 2.0) == 0 ? below : below + 1;
 }
 
+std::optional<float> StrictSingle(const std::string& text) {
+  const std::optional<double> number = StrictNumber(text);
+  if (!number || std::fabs(*number) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*number);
+}
+
 std::optional<std::int32_t> StrictLong(const std::string& text) {
   return strictWhole<std::int32_t>(text);
 }
@@ -131,7 +142,7 @@ std::optional<std::int16_t> StrictInteger(const std::string& text) {
   return strictWhole<std::int16_t>(text);
 }
 
-double LenientNumber(const std::string& text) {
+double LenientNumber(const std::string& text, Overflow overflow) {
   std::string packed;
   packed.reserve(text.size());
   for (const char c : text) {
@@ -139,7 +150,20 @@ double LenientNumber(const std::string& text) {
   }
   const std::optional<Scanned> found = scanNumber(packed, 0);
   if (!found) return 0;
-  return valueOf(found->number).value_or(0);
+  return valueOf(found->number, overflow).value_or(0);
+}
+
+std::optional<bool> TruthValue(const std::string& text) {
+  std::size_t start = 0, end = text.size();
+  while (start < end && isBlank(text[start])) ++start;
+  while (end > start && isBlank(text[end - 1])) --end;
+  std::string word = text.substr(start, end - start);
+  for (char& c : word)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  if (word == "true") return true;
+  if (word == "false") return false;
+  if (const auto number = StrictNumber(text)) return *number != 0;
+  return std::nullopt;
 }
 
 std::optional<std::int32_t> ColourValue(const std::string& text) {
@@ -166,6 +190,30 @@ std::string NumberText(double value) {
     if (c == 'e') c = 'E';
   }
   return text;
+}
+
+}  // namespace common
+
+namespace common {
+
+std::string SingleText(float value) {
+  if (std::isnan(value)) return "NaN";
+  if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+  if (value == 0) return "0";
+  char buffer[64];
+  const bool plain = std::fabs(value) >= 1e-4f && std::fabs(value) < 1e15f;
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          plain ? std::chars_format::fixed : std::chars_format::scientific);
+  if (error != std::errc()) return "0";
+  std::string text(buffer, end);
+  const std::size_t e = text.find('e');
+  if (e == std::string::npos) return text;
+  // "1e+20" -> "1E+20", "1e-05" -> "1E-05": the exponent signed, at least two digits.
+  std::string exponent = text.substr(e + 1);
+  const char sign = exponent.front() == '-' ? '-' : '+';
+  if (exponent.front() == '-' || exponent.front() == '+') exponent.erase(0, 1);
+  if (exponent.size() < 2) exponent.insert(0, 2 - exponent.size(), '0');
+  return text.substr(0, e) + "E" + sign + exponent;
 }
 
 }  // namespace common

@@ -17,13 +17,6 @@ namespace platform {
 
 namespace {
 
-bool validFontName(const std::string& name) {
-  return !name.empty();
-}
-bool validFontSize(double points) {
-  return std::isfinite(points) && points > 0 && points <= 2160;
-}
-
 // Pointer events of a light control (label, image) go to the control that lies under the pointer.
 template <class Base>
 class PointerWidget : public Base, public Peer {
@@ -503,42 +496,6 @@ void Line::place() {
   w->line = QLine(toPixels(x1_) - left, toPixels(y1_) - top, toPixels(x2_) - left, toPixels(y2_) - top);
   w->colour = toQColor(borderColor_);
   w->update();
-}
-
-// --- CommonDialog
-
-void CommonDialog::resetDesign() {
-  Control::resetDesign();
-  Filter.clear();
-  FilterIndex = 0;
-  Flags = 0;
-  FileName.clear();
-  DialogTitle.clear();
-  InitDir.clear();
-  CancelError = false;
-}
-
-bool CommonDialog::ShowOpen() {
-  return show(FileDialogRequest::Kind::Open);
-}
-bool CommonDialog::ShowSave() {
-  return show(FileDialogRequest::Kind::Save);
-}
-
-bool CommonDialog::show(FileDialogRequest::Kind kind) {
-  FileDialogRequest request;
-  request.kind = kind;
-  request.title = DialogTitle;
-  request.filter = Filter;
-  request.filterIndex = FilterIndex;
-  request.flags = Flags;
-  request.fileName = FileName;
-  request.initDir = InitDir;
-  const auto answer = form().desktop().fileDialog(request);
-  if (!answer) return false;
-  FileName = answer->fileName;
-  FilterIndex = answer->filterIndex;
-  return true;
 }
 
 // --- MediaPlayer

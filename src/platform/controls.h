@@ -4,8 +4,11 @@
 #include <deque>
 #include <memory>
 
+#include "platform/combo_box.h"
+#include "platform/common_dialog.h"
 #include "platform/desktop.h"
 #include "platform/form.h"
+#include "platform/text_box.h"
 
 namespace platform {
 
@@ -207,32 +210,6 @@ class Line : public Control {
   void place();
   int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
   std::int32_t borderColor_ = colour::WindowText;
-};
-
-// The open and save dialogs. The file name stays between uses while the window stays loaded.
-class CommonDialog : public Control {
- public:
-  using Control::Control;
-  std::string Filter;
-  int FilterIndex = 0;
-  int Flags = 0;
-  std::string FileName;
-  std::string DialogTitle;
-  std::string InitDir;
-  bool CancelError = false;
-  // True when the user chose a file (FileName and FilterIndex then hold it); false for Cancel.
-  bool ShowOpen();
-  bool ShowSave();
-
-  bool hasSize() const override { return false; }
-  void resetDesign() override;
-
- protected:
-  std::string kindName() const override { return "CommonDialog"; }
-  QWidget* createWidget(QWidget*) override { return nullptr; }
-
- private:
-  bool show(FileDialogRequest::Kind kind);
 };
 
 // The background music player.

@@ -61,6 +61,28 @@ struct FileDialogAnswer {
   int filterIndex = 1;
 };
 
+// The font dialog: flags as the program sets them, and the font it opens with (name "" for none).
+struct FontDialogRequest {
+  int flags = 0;
+  std::string name;
+  float size = 0;
+  bool bold = false;
+  bool italic = false;
+};
+
+struct FontDialogAnswer {
+  std::string name;
+  float size = 0;  // points, as the dialog gives them: a single-precision number
+  bool bold = false;
+  bool italic = false;
+};
+
+// The colour dialog: flags, and the colour number it opens with.
+struct ColourDialogRequest {
+  int flags = 0;
+  std::int32_t colour = 0;
+};
+
 // True for an absolute http or https address with a host ("https://www.example.org/x"), exactly as
 // given: blanks around it make it no address.
 bool isWebAddress(const std::string& address);
@@ -121,6 +143,9 @@ class Desktop {
   int messageBox(const std::string& text, int style = 0, const std::string& caption = "");
   // Open or save dialog; nullopt when the user cancels.
   virtual std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) = 0;
+  // Font and colour dialogs; nullopt when the user cancels. A colour is a chosen colour number.
+  virtual std::optional<FontDialogAnswer> fontDialog(const FontDialogRequest& request) = 0;
+  virtual std::optional<std::int32_t> colourDialog(const ColourDialogRequest& request) = 0;
   // System sound: one channel, every call cuts what plays; "" or an unplayable file plays nothing.
   virtual void playSound(const std::string& path) = 0;
   virtual std::unique_ptr<MediaBackend> createMediaBackend() = 0;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -65,6 +67,14 @@ QFont toQFont(const Font& font) {
   return f;
 }
 
+bool validFontName(const std::string& name) {
+  return !name.empty();
+}
+
+bool validFontSize(double points) {
+  return std::isfinite(points) && points > 0 && points <= 2160;
+}
+
 int toPixels(double twips) {
   return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
@@ -98,6 +108,8 @@ int windowsKeyCode(int k) {
       return key::Back;
     case Qt::Key_Delete:
       return key::Delete;
+    case Qt::Key_Insert:
+      return key::Insert;
     case Qt::Key_Shift:
       return key::Shift;
     case Qt::Key_Control:
@@ -549,15 +561,23 @@ void FormWidget::mousePressEvent(QMouseEvent* event) {
                              pos] { f->mouseOnBareArea(1, b, s, toTwips(pos.x()), toTwips(pos.y())); });
 }
 
+// True while a text box or a combo box has the window's focus: the arrow keys work there.
+bool FormWidget::editing() const {
+  for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget())
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) return true;
+  return false;
+}
+
 // Key presses reach the window first, whichever of its controls has the focus. The arrow keys
-// stay with the window: they never move the focus between buttons.
+// stay with the window unless a text or combo box has the focus: they never move the focus between
+// buttons.
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
   if (form_ && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = windowsKeyCode(key->key());
     if (code != 0) {
       form_->desktop().dispatch([f = form_, code, s = shiftMask(key->modifiers())] { f->keyDown(code, s); });
-      if (code >= key::Left && code <= key::Down) return true;
+      if (code >= key::Left && code <= key::Down && !editing()) return true;
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -234,7 +234,7 @@ class Form {
 // Key codes of the window system the program was designed for.
 namespace key {
 inline constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Escape = 27, Space = 32;
-inline constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46, F1 = 112;
+inline constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112;
 }  // namespace key
 
 }  // namespace platform

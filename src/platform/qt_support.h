@@ -24,6 +24,9 @@ QColor toQColor(std::int32_t colour);
 // The system's look of standard controls (button face, button text), whatever window holds them.
 QPalette systemPalette();
 QFont toQFont(const Font& font);
+// What a control's font takes: a name other than "" and a size in (0, 2160] points.
+bool validFontName(const std::string& name);
+bool validFontSize(double points);
 int toPixels(double twips);
 double toTwips(double pixels);
 // Windows key code of a Qt key (0 when it has none) and the shift mask of modifiers.
@@ -57,6 +60,7 @@ class FormWidget : public QWidget {
 
  private:
   bool overControl(const QPoint& pos) const;
+  bool editing() const;
   Form* form_;
   QColor background_;
   QPixmap picture_;

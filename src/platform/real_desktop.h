@@ -14,6 +14,8 @@ class RealDesktop : public Desktop {
 
   std::string programFolder() const override;
   std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+  std::optional<FontDialogAnswer> fontDialog(const FontDialogRequest& request) override;
+  std::optional<std::int32_t> colourDialog(const ColourDialogRequest& request) override;
   void playSound(const std::string& path) override;
   std::unique_ptr<MediaBackend> createMediaBackend() override;
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;

@@ -1,12 +1,18 @@
 #include "platform/scripted_desktop.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLockFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPointer>
@@ -140,12 +146,32 @@ int ScriptedDesktop::showMessageBox(const std::string& text, int style, const st
   return answer;
 }
 
+namespace {
+
+// The next answer the script holds for a dialog; none left is a Cancel.
+template <class T>
+std::optional<T> nextAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  auto answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+}  // namespace
+
 std::optional<FileDialogAnswer> ScriptedDesktop::fileDialog(const FileDialogRequest& request) {
   fileDialogs_.push_back(request);
-  if (fileAnswers_.empty()) return std::nullopt;
-  auto answer = fileAnswers_.front();
-  fileAnswers_.pop_front();
-  return answer;
+  return nextAnswer(fileAnswers_);
+}
+
+std::optional<FontDialogAnswer> ScriptedDesktop::fontDialog(const FontDialogRequest& request) {
+  fontDialogs_.push_back(request);
+  return nextAnswer(fontAnswers_);
+}
+
+std::optional<std::int32_t> ScriptedDesktop::colourDialog(const ColourDialogRequest& request) {
+  colourDialogs_.push_back(request);
+  return nextAnswer(colourAnswers_);
 }
 
 void ScriptedDesktop::playSound(const std::string& path) {
@@ -238,6 +264,12 @@ int qtKey(int code) {
       return Qt::Key_Backspace;
     case key::Delete:
       return Qt::Key_Delete;
+    case key::Insert:
+      return Qt::Key_Insert;
+    case key::Shift:
+      return Qt::Key_Shift;
+    case key::Control:
+      return Qt::Key_Control;
     default:
       return Qt::Key_unknown;
   }
@@ -310,17 +342,105 @@ bool pressMouse(Form& form, double x, double y, int button) {
   return true;
 }
 
+// The character a keyboard writes with a key: "" for none.
+QString keyText(int code, int shift) {
+  const bool ctrl = shift & 2, alt = shift & 4;
+  if (ctrl && !alt && code >= 'A' && code <= 'Z') return QString(QChar(code - 'A' + 1));
+  if (ctrl || alt) return {};
+  if (code >= 'A' && code <= 'Z') return QString(QChar(shift & 1 ? code : code - 'A' + 'a'));
+  if (code >= '0' && code <= '9') return QString(QChar(code));
+  switch (code) {
+    case key::Space:
+      return QStringLiteral(" ");
+    case key::Return:
+      return QStringLiteral("\r");
+    case key::Escape:
+      return QStringLiteral("\x1b");
+    case key::Back:
+      return QStringLiteral("\b");
+    case key::Tab:
+      return QStringLiteral("\t");
+    default:
+      return {};
+  }
+}
+
+// The window sees a key first and passes it on to its focused control.
+void sendKey(Form& form, int qtKeyCode, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent event(QEvent::KeyPress, qtKeyCode, modifiers, text);
+  QWidget* w = form.widget();
+  QObject* receiver = w->windowHandle() ? static_cast<QObject*>(w->windowHandle()) : w;
+  QCoreApplication::sendEvent(receiver, &event);
+  settle();
+}
+
 bool pressKey(Form& form, int keyCode, int shift) {
   if (!form.loaded() || !form.visible()) return false;
   Qt::KeyboardModifiers modifiers;
   if (shift & 1) modifiers |= Qt::ShiftModifier;
   if (shift & 2) modifiers |= Qt::ControlModifier;
   if (shift & 4) modifiers |= Qt::AltModifier;
-  QKeyEvent event(QEvent::KeyPress, qtKey(keyCode), modifiers);
-  // The window sees the key first and passes it on to its focused control.
-  QWidget* w = form.widget();
-  QObject* receiver = w->windowHandle() ? static_cast<QObject*>(w->windowHandle()) : w;
-  QCoreApplication::sendEvent(receiver, &event);
+  sendKey(form, qtKey(keyCode), modifiers, keyText(keyCode, shift));
+  return true;
+}
+
+bool typeText(Form& form, const std::string& text) {
+  if (!form.loaded() || !form.visible()) return false;
+  for (uint u : qs(text).toUcs4()) {
+    const char32_t c = u;
+    const QString character = QString::fromUcs4(&c, 1);
+    // Qt names the keys of printable ASCII characters by the character (letters in capitals).
+    const int keyCode = c < 0x80 ? static_cast<int>(QChar(c).toUpper().unicode()) : Qt::Key_unknown;
+    const bool capital = c >= 'A' && c <= 'Z';
+    sendKey(form, keyCode, capital ? Qt::ShiftModifier : Qt::NoModifier, character);
+    if (!form.loaded()) return false;
+  }
+  return true;
+}
+
+bool commitText(Form& form, const std::string& text) {
+  if (!form.loaded() || !form.visible()) return false;
+  QWidget* target = form.widget()->focusWidget();
+  if (!target) return false;
+  QInputMethodEvent event;
+  event.setCommitString(qs(text));
+  QCoreApplication::sendEvent(target, &event);
+  settle();
+  return true;
+}
+
+bool pasteText(TextBox& box, const std::string& text) {
+  if (!usable(box)) return false;
+  QGuiApplication::clipboard()->setText(qs(text));
+  QWidget* w = box.widget();
+  const QPoint centre(w->width() / 2, w->height() / 2);
+  QContextMenuEvent request(QContextMenuEvent::Mouse, centre, w->mapToGlobal(centre));
+  QCoreApplication::sendEvent(w, &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!menu) return false;
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->objectName() == QStringLiteral("edit-paste")) paste = action;
+  if (!paste || !paste->isEnabled()) {
+    menu->close();
+    settle();
+    return false;
+  }
+  const QPointF at = menu->actionGeometry(paste).center();
+  sendMouse(menu, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  sendMouse(menu, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  settle();
+  return true;
+}
+
+bool pickListEntry(ComboBox& combo, int index) {
+  if (!usable(combo) || index < 0 || index >= combo.ListCount()) return false;
+  auto* w = static_cast<QComboBox*>(combo.widget());
+  w->showPopup();
+  QAbstractItemView* list = w->view();
+  list->setCurrentIndex(w->model()->index(index, w->modelColumn()));
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(list, &enter);
   settle();
   return true;
 }

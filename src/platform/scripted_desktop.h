@@ -56,6 +56,8 @@ class ScriptedDesktop : public Desktop {
 
   std::string programFolder() const override { return programFolder_; }
   std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+  std::optional<FontDialogAnswer> fontDialog(const FontDialogRequest& request) override;
+  std::optional<std::int32_t> colourDialog(const ColourDialogRequest& request) override;
   void playSound(const std::string& path) override;
   std::unique_ptr<MediaBackend> createMediaBackend() override;
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
@@ -78,6 +80,11 @@ class ScriptedDesktop : public Desktop {
     fileAnswers_.push_back(FileDialogAnswer{std::move(fileName), filterIndex});
   }
   void cancelFileDialog() { fileAnswers_.push_back(std::nullopt); }
+  // Font and colour dialogs without an answer waiting are cancelled.
+  void answerFontDialog(FontDialogAnswer answer) { fontAnswers_.push_back(std::move(answer)); }
+  void cancelFontDialog() { fontAnswers_.push_back(std::nullopt); }
+  void answerColourDialog(std::int32_t colour) { colourAnswers_.push_back(colour); }
+  void cancelColourDialog() { colourAnswers_.push_back(std::nullopt); }
 
   // --- web pages (scripted_web.cpp): the pages the script serves, by address, as the text their body
   // shows. A navigation completes after the page delay of virtual time, with the text the address
@@ -96,6 +103,8 @@ class ScriptedDesktop : public Desktop {
   // --- the logs
   const std::vector<MessageRecord>& messages() const { return messages_; }
   const std::vector<FileDialogRequest>& fileDialogs() const { return fileDialogs_; }
+  const std::vector<FontDialogRequest>& fontDialogs() const { return fontDialogs_; }
+  const std::vector<ColourDialogRequest>& colourDialogs() const { return colourDialogs_; }
   const std::vector<std::string>& soundCalls() const { return soundCalls_; }
   const std::vector<std::string>& mediaLog() const { return mediaLog_; }
   const std::vector<std::string>& openedDocuments() const { return documents_; }
@@ -131,8 +140,12 @@ class ScriptedDesktop : public Desktop {
   std::vector<Clockwork*> timers_;
   std::deque<int> messageAnswers_;
   std::deque<std::optional<FileDialogAnswer>> fileAnswers_;
+  std::deque<std::optional<FontDialogAnswer>> fontAnswers_;
+  std::deque<std::optional<std::int32_t>> colourAnswers_;
   std::vector<MessageRecord> messages_;
   std::vector<FileDialogRequest> fileDialogs_;
+  std::vector<FontDialogRequest> fontDialogs_;
+  std::vector<ColourDialogRequest> colourDialogs_;
   std::vector<std::string> soundCalls_;
   std::vector<std::string> mediaLog_;
   std::vector<std::string> documents_;
@@ -163,8 +176,18 @@ bool movePointer(Form& form, double x, double y);
 bool movePointerOut(Form& form);
 // A mouse button (1 left, 2 right, 4 middle) pressed and released at a point of the window.
 bool pressMouse(Form& form, double x, double y, int button);
-// A key, by its key code, pressed while the window has the focus (and its focused control).
+// A key, by its key code, pressed while the window has the focus (and its focused control). Keys that
+// write a character carry it, as a keyboard's do: letters (capitals with Shift), digits, Space, Enter,
+// Escape, Backspace, Tab, and the control characters of Ctrl+letter.
 bool pressKey(Form& form, int keyCode, int shift = 0);
+// Text typed on the keyboard into the window's focused control, one key per character.
+bool typeText(Form& form, const std::string& text);
+// Text an input method commits into the window's focused control, in one piece.
+bool commitText(Form& form, const std::string& text);
+// Text put on the clipboard, then pasted into the box with Paste from its context menu.
+bool pasteText(TextBox& box, const std::string& text);
+// An entry of the combo box's list picked from the opened list.
+bool pickListEntry(ComboBox& combo, int index);
 // The control takes the keyboard focus, as after a Tab to it.
 bool focus(Control& control);
 // The close box of the window's frame.

@@ -1,20 +1,61 @@
 #include "platform/text_box.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <algorithm>
-#include <cmath>
 
+#include "platform/desktop.h"
 #include "platform/qt_support.h"
 
 namespace platform {
 
 namespace {
 
-class LineEditWidget : public QLineEdit, public Peer {
- public:
-  LineEditWidget(Control& control, QWidget* parent) : QLineEdit(parent) { owner = &control; }
-};
+// The text up to its first line break.
+QString firstLine(const QString& text) {
+  const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+  return end < 0 ? text : text.left(end);
+}
+
+bool printable(char32_t c) {
+  return c >= 32 && c != 127 && QChar::isPrint(c);
+}
+
+// The control character a key gives (Ctrl+letter, Backspace, Enter, Escape), 0 for any other key.
+int controlCode(const QKeyEvent* e) {
+  const auto modifiers = e->modifiers();
+  const bool ctrl = modifiers & Qt::ControlModifier, alt = modifiers & Qt::AltModifier;
+  if (ctrl && !alt && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) return e->key() - Qt::Key_A + 1;
+  if (ctrl || alt) return 0;
+  switch (e->key()) {
+    case Qt::Key_Backspace:
+      return key::Back;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return key::Return;
+    case Qt::Key_Escape:
+      return key::Escape;
+    default:
+      return 0;
+  }
+}
+
+// The characters a key would write into the box: printable text not held back by Ctrl alone.
+QList<uint> typedCharacters(const QKeyEvent* e) {
+  const auto modifiers = e->modifiers();
+  if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier)) return {};
+  const QList<uint> characters = e->text().toUcs4();
+  for (uint c : characters)
+    if (!printable(c)) return {};
+  return characters;
+}
 
 class TextEditWidget : public QPlainTextEdit, public Peer {
  public:
@@ -37,6 +78,131 @@ std::string withLineEnds(const std::string& text, const std::string& end) {
   return out;
 }
 
+// A box of one line: every character on its way in passes KeyPress.
+class LineEditWidget : public QLineEdit, public Peer {
+ public:
+  LineEditWidget(TextBox& control, QWidget* parent) : QLineEdit(parent) {
+    owner = &control;
+    setAcceptDrops(false);
+    setPalette(systemPalette());
+    QObject::connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+      if (TextBox* b = box()) b->userEdited(ss(text));
+    });
+  }
+
+ protected:
+  TextBox* box() const { return static_cast<TextBox*>(owner); }
+
+  void keyPressEvent(QKeyEvent* e) override {
+    if (!box()) return;
+    if (const int code = controlCode(e)) {
+      apply(box()->filterCharacter(code));
+      return;
+    }
+    if (e->matches(QKeySequence::Paste)) {  // Shift+Insert and the keyboard's paste key
+      paste(QClipboard::Clipboard);
+      return;
+    }
+    const QList<uint> characters = typedCharacters(e);
+    if (characters.isEmpty()) {
+      QLineEdit::keyPressEvent(e);  // moves, selects, deletes: nothing enters the box
+      return;
+    }
+    for (uint c : characters) {
+      if (!box()) return;
+      apply(box()->filterCharacter(static_cast<int>(c)));
+    }
+  }
+
+  void inputMethodEvent(QInputMethodEvent* e) override {
+    if (e->commitString().isEmpty()) {
+      QLineEdit::inputMethodEvent(e);
+      return;
+    }
+    std::string accepted;
+    const bool passed = box() && box()->filterText(ss(firstLine(e->commitString())), accepted) && box();
+    QInputMethodEvent filtered(e->preeditString(), e->attributes());
+    filtered.setCommitString(passed ? qs(accepted) : QString(), e->replacementStart(),
+                             e->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+  }
+
+  // The edit menu of the box; its paste takes the filtered road.
+  void contextMenuEvent(QContextMenuEvent* e) override {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool selected = hasSelectedText();
+    const auto add = [&](const char* name, const char* text, bool enabled, auto slot) {
+      QAction* action = menu->addAction(QString::fromUtf8(text), this, slot);
+      action->setObjectName(QString::fromLatin1(name));
+      action->setEnabled(enabled);
+    };
+    add("edit-undo", "撤消(&U)", isUndoAvailable(), [this] { undo(); });
+    menu->addSeparator();
+    add("edit-cut", "剪切(&T)", selected, [this] { cut(); });
+    add("edit-copy", "复制(&C)", selected, [this] { copy(); });
+    add("edit-paste", "粘贴(&P)", !QGuiApplication::clipboard()->text().isEmpty(),
+        [this] { paste(QClipboard::Clipboard); });
+    add("edit-delete", "删除(&D)", selected, [this] { del(); });
+    menu->addSeparator();
+    add("select-all", "全选(&A)", !text().isEmpty(), [this] { selectAll(); });
+    menu->popup(e->globalPos());
+  }
+
+  // The middle button pastes the selection where the system has one.
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+      deselect();
+      paste(QClipboard::Selection);
+      return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+  }
+
+  void dragEnterEvent(QDragEnterEvent* e) override { e->ignore(); }
+  void dropEvent(QDropEvent* e) override { e->ignore(); }
+
+ private:
+  // What a character that passed KeyPress does.
+  void apply(int code) {
+    switch (code) {
+      case 0:
+        return;
+      case 1:
+        selectAll();
+        return;
+      case 3:
+        copy();
+        return;
+      case key::Back:
+        backspace();
+        return;
+      case 22:
+        paste(QClipboard::Clipboard);
+        return;
+      case 24:
+        cut();
+        return;
+      case 26:
+        undo();
+        return;
+      default:
+        if (code > 0 && printable(static_cast<char32_t>(code))) {
+          const char32_t c = static_cast<char32_t>(code);
+          insert(QString::fromUcs4(&c, 1));
+        }
+    }
+  }
+
+  void paste(QClipboard::Mode mode) {
+    if (!box()) return;
+    std::string accepted;
+    if (!box()->filterText(ss(firstLine(QGuiApplication::clipboard()->text(mode))), accepted) || !box())
+      return;
+    insert(qs(accepted));
+  }
+};
+
 }  // namespace
 
 void TextBox::resetDesign() {
@@ -57,9 +223,7 @@ QWidget* TextBox::createWidget(QWidget* parent) {
     QObject::connect(w, &QPlainTextEdit::textChanged, w, [this, w] { userEdited(ss(w->toPlainText())); });
     return w;
   }
-  auto* w = new LineEditWidget(*this, parent);
-  QObject::connect(w, &QLineEdit::textEdited, w, [this](const QString& t) { userEdited(ss(t)); });
-  return w;
+  return new LineEditWidget(*this, parent);
 }
 
 void TextBox::attach(QWidget* parent) {
@@ -94,16 +258,51 @@ void TextBox::setScrollBars(int bars) {
 }
 
 bool TextBox::setFontName(const std::string& name) {
-  if (name.empty()) return false;
+  if (!validFontName(name)) return false;
   font_.name = name;
   if (widget()) widget()->setFont(toQFont(font_));
   return true;
 }
 
 bool TextBox::setFontSize(double points) {
-  if (!std::isfinite(points) || points <= 0 || points > 2160) return false;
+  if (!validFontSize(points)) return false;
   font_.size = points;
   if (widget()) widget()->setFont(toQFont(font_));
+  return true;
+}
+
+void TextBox::setFontBold(bool bold) {
+  font_.bold = bold;
+  if (widget()) widget()->setFont(toQFont(font_));
+}
+
+void TextBox::SetFocus() {
+  if (widget() && shownOnScreen() && Enabled()) widget()->setFocus(Qt::OtherFocusReason);
+}
+
+bool TextBox::hasFocus() const {
+  return widget() && widget()->window()->focusWidget() == widget();
+}
+
+int TextBox::filterCharacter(int code) {
+  int KeyAscii = code;
+  bool handled = false;
+  raise([&] {
+    if (KeyPress) KeyPress(KeyAscii);
+    handled = true;
+  });
+  return handled ? KeyAscii : 0;
+}
+
+bool TextBox::filterText(const std::string& text, std::string& accepted) {
+  QString kept;
+  for (uint c : qs(text).toUcs4()) {
+    const int code = filterCharacter(static_cast<int>(c));
+    if (code <= 0 || !printable(static_cast<char32_t>(code))) return false;
+    const char32_t k = static_cast<char32_t>(code);
+    kept += QString::fromUcs4(&k, 1);
+  }
+  accepted = ss(kept);
   return true;
 }
 

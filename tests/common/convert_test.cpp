@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -82,6 +83,35 @@ TEST(ConvertTest, NumbersAsDisplayText) {
       {1e-5, "1E-05"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(common::NumberText(value), text) << value;
+}
+
+TEST(ConvertTest, SingleAsShortestText) {
+  const std::pair<float, const char*> cases[] = {
+      {36.0f, "36"},     {10.5f, "10.5"}, {10.3f, "10.3"},  {0.1f, "0.1"},    {2160.0f, "2160"},
+      {-7.25f, "-7.25"}, {0.0f, "0"},     {1e20f, "1E+20"}, {1e-5f, "1E-05"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(common::SingleText(value), text) << value;
+  EXPECT_EQ(common::StrictSingle("10.5"), 10.5f);
+  EXPECT_EQ(common::StrictSingle(" 36 "), 36.0f);
+  EXPECT_EQ(common::StrictSingle("1e39"), std::nullopt) << "beyond single precision";
+  EXPECT_EQ(common::StrictSingle("36pt"), std::nullopt);
+}
+
+TEST(ConvertTest, TruthValuesAndHugeLeadingNumbers) {
+  const std::pair<const char*, std::optional<bool>> truths[] = {
+      {"True", true}, {"false", false}, {" TRUE ", true}, {"FaLsE\t", false}, {"1", true},
+      {"-1", true},   {"0", false},     {"0.0", false},   {"2.5", true},      {"1abc", no},
+      {"", no},       {"Y", no},        {"yes", no},      {"True1", no},      {"Tr ue", no},
+  };
+  for (const auto& [text, value] : truths) EXPECT_EQ(common::TruthValue(text), value) << text;
+
+  const std::string huge(400, '9');
+  EXPECT_EQ(common::LenientNumber(huge), 0) << "the ordinary reading";
+  EXPECT_EQ(common::LenientNumber(huge, common::Overflow::Infinity), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(common::LenientNumber("-" + huge + ".5x", common::Overflow::Infinity),
+            -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(common::LenientNumber("1e-400", common::Overflow::Infinity), 0) << "too small is 0";
+  EXPECT_EQ(common::LenientNumber("85.5.1", common::Overflow::Infinity), 85.5);
 }
 
 }  // namespace

@@ -6,7 +6,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -84,4 +89,104 @@ TEST_F(RealDesktop, TheOpenDialogStartsInAStoredFolderOfTheProgramAndSpeaksChine
   EXPECT_TRUE(buttons.contains(QString::fromUtf8("取消"))) << buttons.join(',').toStdString();
   EXPECT_FALSE(buttons.contains(QStringLiteral("Cancel")));
   window.Unload();
+}
+
+TEST_F(RealDesktop, TheFontAndColourDialogsGiveTheirChoiceAndOpenAtTheLastOne) {
+  platform::RealDesktop desktop("Tallamo");
+  PictureWindow window(desktop);
+  window.Load();
+
+  // The user picks a family, the bold style and 36 points in the dialog's lists.
+  QTimer::singleShot(50, [] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    const auto lists =
+        dialog ? dialog->findChildren<QListView*>() : QList<QListView*>();  // family, style, size
+    if (lists.size() < 3) return;
+    const QString entries[] = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Bold"),
+                               QStringLiteral("36")};
+    for (int i = 0; i < 3; ++i) {
+      const auto found =
+          lists[i]->model()->match(lists[i]->model()->index(0, 0), Qt::DisplayRole, entries[i]);
+      if (!found.isEmpty()) lists[i]->setCurrentIndex(found.front());
+    }
+    dialog->accept();
+  });
+  ASSERT_TRUE(window.Cg1.ShowFont());
+  EXPECT_EQ(window.Cg1.FontName, "Noto Sans CJK SC");
+  EXPECT_EQ(window.Cg1.FontSize, 36.0f);
+  EXPECT_TRUE(window.Cg1.FontBold && !window.Cg1.FontItalic);
+
+  QFont openedWith;
+  QTimer::singleShot(50, [&] {
+    if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+      openedWith = dialog->currentFont();
+      dialog->reject();
+    }
+  });
+  EXPECT_FALSE(window.Cg1.ShowFont());
+  EXPECT_TRUE(openedWith.bold() && openedWith.pointSize() == 36) << "bold, whatever the style is called";
+  EXPECT_EQ(window.Cg1.FontSize, 36.0f) << "Cancel changes nothing";
+
+  for (bool accept : {true, false}) {
+    QTimer::singleShot(50, [accept] {
+      if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        accept ? dialog->accept() : dialog->reject();
+      }
+    });
+    EXPECT_EQ(window.Cg1.ShowColor(), accept);
+  }
+  EXPECT_EQ(window.Cg1.Color, 10 + 256 * 20 + 65536 * 30);
+  window.Unload();
+}
+
+namespace {
+
+// A box whose KeyPress refuses letters with a message box, as score entry does.
+class EntryWindow : public platform::Form {
+ public:
+  explicit EntryWindow(platform::Desktop& d) : platform::Form(d, "EntryWindow") {
+    Text1.KeyPress = Text2.KeyPress = [this](int& KeyAscii) {
+      if (KeyAscii < 'a' || KeyAscii > 'z') return;
+      desktop().messageBox("只能输入数字和小数点！", platform::mb::Critical, "出错啦！");
+      KeyAscii = 0;
+    };
+  }
+  int activations = 0;
+  platform::TextBox Text1{*this, "Text1"};
+  platform::TextBox Text2{*this, "Text2"};
+
+ protected:
+  void build() override { Text2.Move(0, 600, 2400, 375); }
+  void Form_Activate() override {
+    ++activations;
+    Text1.SetFocus();
+  }
+};
+
+}  // namespace
+
+TEST_F(RealDesktop, AMessageBoxShownForARefusedKeyLeavesTheBoxItsFocusAndRaisesNoActivate) {
+  platform::RealDesktop desktop("Tallamo");
+  EntryWindow window(desktop);
+  desktop.dispatch([&] { window.Show(); });
+  window.Text2.SetFocus();
+  const int activations = window.activations;
+  QString shown;
+  QTimer::singleShot(50, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  for (const char* typed : {"x", "7"}) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromLatin1(typed));
+    QCoreApplication::sendEvent(window.Text2.widget(), &key);
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(shown.toStdString(), "只能输入数字和小数点！");
+  EXPECT_EQ(window.Text2.Text(), "7");
+  EXPECT_TRUE(window.Text2.hasFocus());
+  EXPECT_EQ(window.activations, activations) << "the window's own message box does not activate it again";
+  desktop.dispatch([&] { window.Unload(); });
 }

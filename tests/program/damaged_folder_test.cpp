@@ -49,6 +49,15 @@ const std::map<std::string, std::set<std::string>>& WrittenFiles() {
       {"config/theme.ini", {"设置界面主题"}},
       {"config/cite.ini", {"音量大小"}},
       {"config/timetemp.ini", {}},
+      {"config/result.ini", {"正方总成绩",         "反方总成绩",         "获胜方",
+                             "音量大小",           "设计模式",           "正反方字体",
+                             "正反方字号",         "正反方字体加粗",     "正反方字体倾斜",
+                             "正反方字体颜色",     "代表队名称字体",     "代表队名称字号",
+                             "代表队名称字体加粗", "代表队名称字体倾斜", "代表队名称字体颜色",
+                             "得分字体",           "得分字号",           "得分字体加粗",
+                             "得分字体倾斜",       "得分字体颜色",       "获胜方字体",
+                             "获胜方字号",         "获胜方字体加粗",     "获胜方字体倾斜",
+                             "获胜方字体颜色"}},
   };
   return files;
 }
@@ -83,14 +92,17 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
   return files;
 }
 
-// The keys of an INI text as its lines hold them, GB18030 bytes as they are.
-std::vector<std::string> KeysOf(const std::string& bytes) {
-  std::vector<std::string> keys;
-  std::string line;
+// The keys of an INI text as its lines hold them, each with the section it stands in, GB18030 bytes
+// as they are.
+std::vector<std::pair<std::string, std::string>> KeysOf(const std::string& bytes) {
+  std::vector<std::pair<std::string, std::string>> keys;
+  std::string section, line;
   for (char c : bytes + "\n") {
     if (c == '\r' || c == '\n') {
-      if (const auto eq = line.find('='); eq != std::string::npos && eq > 0)
-        keys.push_back(line.substr(0, eq));
+      if (line.size() > 1 && line.front() == '[' && line.find(']') != std::string::npos)
+        section = line.substr(1, line.find(']') - 1);
+      else if (const auto eq = line.find('='); eq != std::string::npos && eq > 0)
+        keys.emplace_back(section, line.substr(0, eq));
       line.clear();
     } else {
       line += c;
@@ -392,22 +404,42 @@ class DamagedFolder : public ::testing::TestWithParam<int> {
         platform::user::clickPage(*bar, -1);
         platform::user::dragThumb(*bar, bar->Max());
       }
+    // Every entry of every list; a font or colour dialog it opens is answered.
+    for (platform::Control* c : form.controls())
+      if (auto* combo = dynamic_cast<platform::ComboBox*>(c))
+        for (int entry = 0; entry < combo->ListCount(); ++entry)
+          if (!act([&] { pickAnswered(*combo, entry); })) return;
     pointerOver(form);
   }
 
-  // Back to the console by the screen's return button, else by its close box. A screen that has a
-  // return button must be left by it: the extra-stage clocks have no other way back to the console.
+  // Picks a list entry with one font and one colour answer waiting, which stay for the next pick when
+  // no dialog takes them.
+  void pickAnswered(platform::ComboBox& combo, int entry) {
+    if (!fontAnswerWaiting_) desktop().answerFontDialog({.name = "黑体", .size = 10.5f, .bold = true});
+    if (!colourAnswerWaiting_) desktop().answerColourDialog(platform::colour::rgb(10, 20, 30));
+    const std::size_t fonts = desktop().fontDialogs().size(), colours = desktop().colourDialogs().size();
+    platform::user::pickListEntry(combo, entry);
+    fontAnswerWaiting_ = desktop().fontDialogs().size() == fonts;
+    colourAnswerWaiting_ = desktop().colourDialogs().size() == colours;
+  }
+  bool fontAnswerWaiting_ = false;
+  bool colourAnswerWaiting_ = false;
+
+  // Back by the screen's return button (to the console, else to the settings), else by its close box.
+  // A screen that has a return button must be left by it: the extra-stage clocks have no other way back
+  // to the console, and the announcement in design mode only the way to the settings.
   void leave(platform::Form& form) {
     bool hasReturn = false;
-    for (const auto& place : {std::pair{30.0, form.ScaleHeight() - 30}, {30.0, form.ScaleHeight() / 2}}) {
-      if (!form.visible()) return;
-      movePointer(form, place.first, place.second);
-      for (platform::Control* c : form.controls())
-        if (auto* b = dynamic_cast<platform::CommandButton*>(c); b && b->Caption() == "返回主界面") {
-          hasReturn = true;
-          if (form.visible()) click(*b);
-        }
-    }
+    for (const char* caption : {"返回主界面", "返回设置界面"})
+      for (const auto& place : {std::pair{30.0, form.ScaleHeight() - 30}, {30.0, form.ScaleHeight() / 2}}) {
+        if (!form.visible()) return;
+        movePointer(form, place.first, place.second);
+        for (platform::Control* c : form.controls())
+          if (auto* b = dynamic_cast<platform::CommandButton*>(c); b && b->Caption() == caption) {
+            hasReturn = true;
+            if (form.visible()) click(*b);
+          }
+      }
     EXPECT_FALSE(hasReturn && form.loaded()) << form.Name() << " is left by its return button";
     if (form.loaded()) platform::user::closeWindow(form);
   }
@@ -472,6 +504,26 @@ TEST_P(DamagedFolder, EveryWindowSurvivesAndNothingReadIsChanged) {
     followScreens(b->Name());
   }
 
+  // Score entry wants typed scores: a refused character, entries that differ and are typed again, a
+  // save, and on to the announcement.
+  revealButtons();
+  click(c.Command12);
+  if (auto& entry = t.program().form16; entry.visible()) {
+    const auto type = [&](std::initializer_list<const char*> texts) {
+      platform::user::focus(entry.Text1);
+      for (const char* text : texts) {
+        platform::user::typeText(entry, text);
+        platform::user::pressKey(entry, platform::key::Tab);
+      }
+    };
+    type({"85.5", "85.50", "9x0", "90"});
+    click(entry.Command1);
+    type({"85.5", "85.5", "90", "90"});
+    click(entry.Command1);
+    if (entry.Command2.Enabled()) click(entry.Command2);
+  }
+  followScreens("score entry");
+
   // The exit asks; Cancel keeps the program, OK ends it.
   revealButtons();
   desktop().answerMessage(platform::mb::Cancel);
@@ -494,15 +546,16 @@ TEST_P(DamagedFolder, EveryWindowSurvivesAndNothingReadIsChanged) {
     // A written file keeps every value but the ones the program writes.
     if (old == before.end() || written->second.empty()) continue;
     const std::string path = t.folder().str() + "/" + name;
-    for (const std::string& key : KeysOf(old->second)) {
+    for (const auto& [sectionBytes, key] : KeysOf(old->second)) {
+      const std::string section = platform::fromGb18030(sectionBytes);
       const std::string text = platform::fromGb18030(key);
       if (written->second.count(text)) continue;
       const auto value = [&](const std::string& file) {
         testing_support::TempFolder copy;
         WriteBytes(copy.path() / "f.ini", file);
-        return common::ReadIni((copy.path() / "f.ini").string(), "配置信息", text);
+        return common::ReadIni((copy.path() / "f.ini").string(), section, text);
       };
-      EXPECT_EQ(value(bytes), value(old->second)) << name << ": " << text << " was lost";
+      EXPECT_EQ(value(bytes), value(old->second)) << name << ": [" << section << "] " << text << " was lost";
     }
   }
   for (const auto& [name, bytes] : before) EXPECT_TRUE(after.count(name)) << name << " disappeared";

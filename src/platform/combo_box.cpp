@@ -1,0 +1,83 @@
+#include "platform/combo_box.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWheelEvent>
+
+#include "platform/qt_support.h"
+
+namespace platform {
+
+namespace {
+
+class ComboBoxWidget : public QComboBox, public Peer {
+ public:
+  ComboBoxWidget(ComboBox& combo, QWidget* parent) : QComboBox(parent) {
+    owner = &combo;
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);  // no completion: what is typed stays as typed, Enter picks nothing
+    setPalette(systemPalette());
+    QObject::connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
+      if (auto* c = static_cast<ComboBox*>(owner)) c->textEdited(ss(text));
+    });
+    QObject::connect(this, &QComboBox::activated, this, [this](int index) {
+      if (auto* c = static_cast<ComboBox*>(owner)) c->picked(ss(itemText(index)));
+    });
+  }
+
+ protected:
+  void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+};
+
+}  // namespace
+
+void ComboBox::resetDesign() {
+  Control::resetDesign();
+  text_.clear();
+  items_.clear();
+}
+
+QWidget* ComboBox::createWidget(QWidget* parent) {
+  return new ComboBoxWidget(*this, parent);
+}
+
+void ComboBox::attach(QWidget* parent) {
+  Control::attach(parent);
+  syncWidget();
+}
+
+// The list, the entry shown (none when the text is no entry) and the text, without raising anything.
+void ComboBox::syncWidget() {
+  auto* w = static_cast<QComboBox*>(widget());
+  if (!w) return;
+  const std::string text = text_;
+  const QSignalBlocker block(w);
+  w->clear();
+  for (const std::string& item : items_) w->addItem(qs(item));
+  w->setCurrentIndex(w->findText(qs(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+  w->setEditText(qs(text));
+  text_ = text;
+}
+
+void ComboBox::setText(std::string text) {
+  text_ = std::move(text);
+  syncWidget();
+}
+
+void ComboBox::AddItem(std::string item) {
+  items_.push_back(std::move(item));
+  syncWidget();
+}
+
+void ComboBox::Clear() {
+  items_.clear();
+  syncWidget();
+}
+
+void ComboBox::picked(std::string text) {
+  text_ = std::move(text);
+  raise(Click);
+}
+
+}  // namespace platform
