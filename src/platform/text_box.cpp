@@ -13,6 +13,7 @@
 
 #include "platform/desktop.h"
 #include "platform/qt_support.h"
+#include "platform/runtime.h"
 
 namespace platform {
 
@@ -57,9 +58,23 @@ QList<uint> typedCharacters(const QKeyEvent* e) {
   return characters;
 }
 
+// A double-click does what it does in the box (selects a word), then raises DblClick.
+void doubleClicked(Peer& peer) {
+  if (Control* c = peer.owner)
+    c->raise([c] {
+      if (c->DblClick) c->DblClick();
+    });
+}
+
 class TextEditWidget : public QPlainTextEdit, public Peer {
  public:
   TextEditWidget(Control& control, QWidget* parent) : QPlainTextEdit(parent) { owner = &control; }
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QPlainTextEdit::mouseDoubleClickEvent(e);
+    doubleClicked(*this);
+  }
 };
 
 // CR LF, a lone CR and a lone LF each end a line.
@@ -95,6 +110,10 @@ class LineEditWidget : public QLineEdit, public Peer {
 
   void keyPressEvent(QKeyEvent* e) override {
     if (!box()) return;
+    if (isReadOnly()) {  // moves, selects and copies only
+      QLineEdit::keyPressEvent(e);
+      return;
+    }
     if (const int code = controlCode(e)) {
       apply(box()->filterCharacter(code));
       return;
@@ -115,7 +134,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void inputMethodEvent(QInputMethodEvent* e) override {
-    if (e->commitString().isEmpty()) {
+    if (e->commitString().isEmpty() || isReadOnly()) {
       QLineEdit::inputMethodEvent(e);
       return;
     }
@@ -132,18 +151,19 @@ class LineEditWidget : public QLineEdit, public Peer {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool selected = hasSelectedText();
+    const bool editable = !isReadOnly();
     const auto add = [&](const char* name, const char* text, bool enabled, auto slot) {
       QAction* action = menu->addAction(QString::fromUtf8(text), this, slot);
       action->setObjectName(QString::fromLatin1(name));
       action->setEnabled(enabled);
     };
-    add("edit-undo", "撤消(&U)", isUndoAvailable(), [this] { undo(); });
+    add("edit-undo", "撤消(&U)", editable && isUndoAvailable(), [this] { undo(); });
     menu->addSeparator();
-    add("edit-cut", "剪切(&T)", selected, [this] { cut(); });
+    add("edit-cut", "剪切(&T)", editable && selected, [this] { cut(); });
     add("edit-copy", "复制(&C)", selected, [this] { copy(); });
-    add("edit-paste", "粘贴(&P)", !QGuiApplication::clipboard()->text().isEmpty(),
+    add("edit-paste", "粘贴(&P)", editable && !QGuiApplication::clipboard()->text().isEmpty(),
         [this] { paste(QClipboard::Clipboard); });
-    add("edit-delete", "删除(&D)", selected, [this] { del(); });
+    add("edit-delete", "删除(&D)", editable && selected, [this] { del(); });
     menu->addSeparator();
     add("select-all", "全选(&A)", !text().isEmpty(), [this] { selectAll(); });
     menu->popup(e->globalPos());
@@ -157,6 +177,11 @@ class LineEditWidget : public QLineEdit, public Peer {
       return;
     }
     QLineEdit::mouseReleaseEvent(e);
+  }
+
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    QLineEdit::mouseDoubleClickEvent(e);
+    doubleClicked(*this);
   }
 
   void dragEnterEvent(QDragEnterEvent* e) override { e->ignore(); }
@@ -195,7 +220,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   }
 
   void paste(QClipboard::Mode mode) {
-    if (!box()) return;
+    if (!box() || isReadOnly()) return;
     std::string accepted;
     if (!box()->filterText(ss(firstLine(QGuiApplication::clipboard()->text(mode))), accepted) || !box())
       return;
@@ -211,6 +236,8 @@ void TextBox::resetDesign() {
   multiLine_ = false;
   scrollBars_ = 0;
   font_ = Font{};
+  foreColor_ = colour::WindowText;
+  locked_ = false;
 }
 
 QWidget* TextBox::createWidget(QWidget* parent) {
@@ -228,8 +255,46 @@ QWidget* TextBox::createWidget(QWidget* parent) {
 
 void TextBox::attach(QWidget* parent) {
   Control::attach(parent);
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
+  applyLook();
   showText();
+}
+
+// The design's 宋体 and 黑体 write Latin letters and blanks half as wide as a Chinese character, and
+// texts in boxes are laid out with blanks on that grid: such a name draws with a face that keeps it.
+void TextBox::applyFont() {
+  QWidget* w = widget();
+  if (!w) return;
+  QFont font = toQFont(font_);
+  if (const std::string grid = halfWidthFontFamily(font_.name); !grid.empty())
+    font.setFamilies({qs(grid), qs(font_.name)});
+  w->setFont(font);
+}
+
+void TextBox::applyLook() {
+  QWidget* w = widget();
+  if (!w) return;
+  QPalette palette = w->palette();
+  // A disabled box shows its text greyed, whatever its colour.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, QPalette::Text, toQColor(foreColor_));
+  w->setPalette(palette);
+  if (auto* edit = dynamic_cast<QPlainTextEdit*>(w))
+    edit->setReadOnly(locked_);
+  else if (auto* line = dynamic_cast<QLineEdit*>(w))
+    line->setReadOnly(locked_);
+}
+
+bool TextBox::setForeColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  foreColor_ = colour;
+  applyLook();
+  return true;
+}
+
+void TextBox::setLocked(bool locked) {
+  locked_ = locked;
+  applyLook();
 }
 
 void TextBox::showText() {
@@ -238,8 +303,10 @@ void TextBox::showText() {
   const QSignalBlocker block(w);
   if (auto* edit = dynamic_cast<QPlainTextEdit*>(w))
     edit->setPlainText(qs(withLineEnds(text_, "\n")));
-  else if (auto* line = dynamic_cast<QLineEdit*>(w))
+  else if (auto* line = dynamic_cast<QLineEdit*>(w)) {
     line->setText(qs(text_));
+    line->setCursorPosition(0);  // a text set from code shows from its start
+  }
 }
 
 void TextBox::setText(std::string text) {
@@ -260,20 +327,20 @@ void TextBox::setScrollBars(int bars) {
 bool TextBox::setFontName(const std::string& name) {
   if (!validFontName(name)) return false;
   font_.name = name;
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
   return true;
 }
 
 bool TextBox::setFontSize(double points) {
   if (!validFontSize(points)) return false;
   font_.size = points;
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
   return true;
 }
 
 void TextBox::setFontBold(bool bold) {
   font_.bold = bold;
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
 }
 
 void TextBox::SetFocus() {

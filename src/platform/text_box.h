@@ -18,6 +18,8 @@ namespace platform {
 // reach KeyPress. Pasted text (Ctrl+V, Shift+Insert, the context menu, the middle button) is cut at its
 // first line break and passes KeyPress character by character; it is refused as a whole at its first
 // discarded character, and so is a committed input-method text. Dropped text is not accepted.
+// A locked box shows its text, which the user can select and copy but not change. A double-click raises
+// DblClick, in a locked box too.
 class TextBox : public Control {
  public:
   using Control::Control;
@@ -36,6 +38,10 @@ class TextBox : public Control {
   bool setFontName(const std::string& name);
   bool setFontSize(double points);
   void setFontBold(bool bold);
+  std::int32_t ForeColor() const { return foreColor_; }
+  bool setForeColor(std::int32_t colour);
+  bool Locked() const { return locked_; }
+  void setLocked(bool locked);
   // The keyboard focus goes to the box, when its window is loaded and the box can take it.
   void SetFocus();
   bool hasFocus() const;
@@ -60,7 +66,11 @@ class TextBox : public Control {
 
  private:
   void showText();
+  void applyFont();
+  void applyLook();
   std::string text_;
+  std::int32_t foreColor_ = colour::WindowText;
+  bool locked_ = false;
   bool multiLine_ = false;
   int scrollBars_ = 0;
   Font font_;
