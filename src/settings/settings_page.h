@@ -6,9 +6,12 @@
 #include <string>
 
 namespace platform {
+class CommandButton;
 class CommonDialog;
 class Desktop;
+class Form;
 class Image;
+class Label;
 }  // namespace platform
 
 namespace settings {
@@ -16,6 +19,18 @@ namespace settings {
 // The page size shared by the settings entrance and the four wizard steps (twips).
 inline constexpr int kPageWidth = 11880;
 inline constexpr int kPageHeight = 8490;
+
+// --- the design of a wizard step
+
+// A step's window: fixed frame, the page size, and Image1 covering the page with the picture designed
+// with the pages (the theme picture replaces it at load).
+void DesignStepPage(platform::Form& page, platform::Image& image);
+// The step's title at the bottom left ("设置2-4：…"): bold, dark blue.
+void DesignStepTitle(platform::Label& title, const char* caption);
+// A button of the bottom row, with the pages' own mouse pointer.
+void DesignStepButton(platform::CommandButton& button, const char* caption, int left);
+// The lefts of the bottom row: back, to the console, save, next.
+inline constexpr int kBackLeft = 6600, kConsoleLeft = 7920, kSaveLeft = 9240, kNextLeft = 10560;
 
 // --- the theme picture
 

@@ -253,7 +253,7 @@ TEST(Entrance, TheSiteLinkOpensTheAddressTheLastPageGave) {
 
 TEST(Entrance, AHiddenEntranceKeepsItsPageAndFetchesNothingWhenShownAgain) {
   Session s;
-  platform::Form step1(s.t.desktop(), "Form2");  // stands for the wizard's first step
+  auto& step1 = s.t.program().form2;
   Page page;
   page.version = "4.1.0";
   s.serve(page);
@@ -305,7 +305,6 @@ TEST(Entrance, AHiddenEntranceKeepsItsPageAndFetchesNothingWhenShownAgain) {
 
 TEST(Entrance, TheCaptionIsWrittenOneCharacterEveryHalfSecondAlsoWhileHidden) {
   Session s;
-  platform::Form step1(s.t.desktop(), "Form2");
   s.open();
   std::vector<std::string> captions;
   for (int tick = 0; tick < 9; ++tick) {
