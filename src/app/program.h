@@ -4,10 +4,13 @@
 #include "console/form1.h"
 #include "console/form4.h"
 #include "results/form11.h"
+#include "results/form12.h"
 #include "results/form16.h"
 #include "settings/form13.h"
 #include "settings/form19.h"
+#include "settings/form2.h"
 #include "settings/form21.h"
+#include "settings/form7.h"
 #include "stages/extra_stage_screen.h"
 #include "stages/form15.h"
 #include "stages/form17.h"
@@ -33,10 +36,15 @@ class Program {
   Form8 form8;
   Form16 form16;
   Form11 form11;
+  // The competition report.
+  Form12 form12;
   // The settings entrance and the two information windows it opens.
   Form13 form13;
   Form21 form21;
   Form19 form19;
+  // The wizard's steps 1 and 2.
+  Form2 form2;
+  Form7 form7;
 };
 
 }  // namespace tallamo
