@@ -36,6 +36,7 @@ void ComboBox::resetDesign() {
   Control::resetDesign();
   text_.clear();
   items_.clear();
+  foreColor_ = colour::WindowText;
 }
 
 QWidget* ComboBox::createWidget(QWidget* parent) {
@@ -45,6 +46,19 @@ QWidget* ComboBox::createWidget(QWidget* parent) {
 void ComboBox::attach(QWidget* parent) {
   Control::attach(parent);
   syncWidget();
+  setForeColor(foreColor_);
+}
+
+bool ComboBox::setForeColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  foreColor_ = colour;
+  if (QWidget* w = widget()) {
+    QPalette palette = w->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      palette.setColor(group, QPalette::Text, toQColor(colour));
+    w->setPalette(palette);
+  }
+  return true;
 }
 
 // The list, the entry shown (none when the text is no entry) and the text, without raising anything.

@@ -22,6 +22,9 @@ class ComboBox : public Control {
   void Clear();
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int index) const { return items_.at(static_cast<std::size_t>(index)); }
+  // The colour of the text in the edit field; a number that is no colour is refused (false).
+  std::int32_t ForeColor() const { return foreColor_; }
+  bool setForeColor(std::int32_t colour);
 
   bool windowed() const override { return true; }
   void resetDesign() override;
@@ -39,6 +42,7 @@ class ComboBox : public Control {
   void syncWidget();
   std::string text_;
   std::vector<std::string> items_;
+  std::int32_t foreColor_ = colour::WindowText;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/scripted_desktop.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -296,6 +297,8 @@ bool click(Control& control) {
 bool doubleClick(Control& control) {
   if (!usable(control)) return false;
   QWidget* w = control.widget();
+  // A box with scroll bars is clicked on the area that shows its content.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) w = area->viewport();
   const QPointF centre(w->width() / 2.0, w->height() / 2.0);
   sendMouse(w, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
   settle();

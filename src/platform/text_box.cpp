@@ -58,12 +58,9 @@ QList<uint> typedCharacters(const QKeyEvent* e) {
   return characters;
 }
 
-// A double-click does what it does in the box (selects a word), then raises DblClick.
-void doubleClicked(Peer& peer) {
-  if (Control* c = peer.owner)
-    c->raise([c] {
-      if (c->DblClick) c->DblClick();
-    });
+// A double-click selects as usual and raises the box's DblClick.
+void raiseDblClick(Control* box) {
+  if (box) box->raise(box->DblClick);
 }
 
 class TextEditWidget : public QPlainTextEdit, public Peer {
@@ -73,7 +70,7 @@ class TextEditWidget : public QPlainTextEdit, public Peer {
  protected:
   void mouseDoubleClickEvent(QMouseEvent* e) override {
     QPlainTextEdit::mouseDoubleClickEvent(e);
-    doubleClicked(*this);
+    raiseDblClick(owner);
   }
 };
 
@@ -110,8 +107,8 @@ class LineEditWidget : public QLineEdit, public Peer {
 
   void keyPressEvent(QKeyEvent* e) override {
     if (!box()) return;
-    if (isReadOnly()) {  // moves, selects and copies only
-      QLineEdit::keyPressEvent(e);
+    if (isReadOnly()) {
+      QLineEdit::keyPressEvent(e);  // selects and copies: nothing enters a locked box
       return;
     }
     if (const int code = controlCode(e)) {
@@ -150,8 +147,7 @@ class LineEditWidget : public QLineEdit, public Peer {
   void contextMenuEvent(QContextMenuEvent* e) override {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const bool selected = hasSelectedText();
-    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText(), editable = !isReadOnly();
     const auto add = [&](const char* name, const char* text, bool enabled, auto slot) {
       QAction* action = menu->addAction(QString::fromUtf8(text), this, slot);
       action->setObjectName(QString::fromLatin1(name));
@@ -181,7 +177,7 @@ class LineEditWidget : public QLineEdit, public Peer {
 
   void mouseDoubleClickEvent(QMouseEvent* e) override {
     QLineEdit::mouseDoubleClickEvent(e);
-    doubleClicked(*this);
+    raiseDblClick(owner);
   }
 
   void dragEnterEvent(QDragEnterEvent* e) override { e->ignore(); }
@@ -236,6 +232,7 @@ void TextBox::resetDesign() {
   multiLine_ = false;
   scrollBars_ = 0;
   font_ = Font{};
+  backColor_ = colour::Window;
   foreColor_ = colour::WindowText;
   locked_ = false;
 }
@@ -275,14 +272,20 @@ void TextBox::applyLook() {
   QWidget* w = widget();
   if (!w) return;
   QPalette palette = w->palette();
-  // A disabled box shows its text greyed, whatever its colour.
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Base, toQColor(backColor_));
     palette.setColor(group, QPalette::Text, toQColor(foreColor_));
+  }
   w->setPalette(palette);
-  if (auto* edit = dynamic_cast<QPlainTextEdit*>(w))
-    edit->setReadOnly(locked_);
-  else if (auto* line = dynamic_cast<QLineEdit*>(w))
-    line->setReadOnly(locked_);
+  if (auto* edit = dynamic_cast<QPlainTextEdit*>(w)) edit->setReadOnly(locked_);
+  if (auto* line = dynamic_cast<QLineEdit*>(w)) line->setReadOnly(locked_);
+}
+
+bool TextBox::setBackColor(std::int32_t colour) {
+  if (!colour::valid(colour)) return false;
+  backColor_ = colour;
+  applyLook();
+  return true;
 }
 
 bool TextBox::setForeColor(std::int32_t colour) {

@@ -18,8 +18,9 @@ namespace platform {
 // reach KeyPress. Pasted text (Ctrl+V, Shift+Insert, the context menu, the middle button) is cut at its
 // first line break and passes KeyPress character by character; it is refused as a whole at its first
 // discarded character, and so is a committed input-method text. Dropped text is not accepted.
-// A locked box shows its text, which the user can select and copy but not change. A double-click raises
-// DblClick, in a locked box too.
+//
+// A locked box is read-only: the user may select and copy its text, nothing typed or pasted enters it,
+// and its KeyPress is not raised.
 class TextBox : public Control {
  public:
   using Control::Control;
@@ -38,6 +39,9 @@ class TextBox : public Control {
   bool setFontName(const std::string& name);
   bool setFontSize(double points);
   void setFontBold(bool bold);
+  // Colours of the box's area and of its text; a number that is no colour is refused (false).
+  std::int32_t BackColor() const { return backColor_; }
+  bool setBackColor(std::int32_t colour);
   std::int32_t ForeColor() const { return foreColor_; }
   bool setForeColor(std::int32_t colour);
   bool Locked() const { return locked_; }
@@ -69,11 +73,12 @@ class TextBox : public Control {
   void applyFont();
   void applyLook();
   std::string text_;
-  std::int32_t foreColor_ = colour::WindowText;
-  bool locked_ = false;
   bool multiLine_ = false;
   int scrollBars_ = 0;
   Font font_;
+  std::int32_t backColor_ = colour::Window;
+  std::int32_t foreColor_ = colour::WindowText;
+  bool locked_ = false;
 };
 
 }  // namespace platform

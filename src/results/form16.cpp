@@ -6,6 +6,7 @@
 #include "common/ini.h"
 #include "common/navigation.h"
 #include "common/program.h"
+#include "common/saving.h"
 #include "results/result_file.h"
 
 namespace tallamo {
@@ -126,14 +127,9 @@ void Form16::Command1_Click() {
     if (!WriteIniChecked(file, section, name, value)) break;
     ++stored;
   }
-  if (stored < 3) {
-    if (stored > 0) Command2.setEnabled(false);
-    desktop().messageBox("数据保存失败！", platform::mb::OKOnly | platform::mb::Critical, "出错啦！");
-    return;
-  }
-
-  desktop().messageBox("数据保存成功！");
-  Command2.setEnabled(true);
+  if (stored > 0 && stored < 3) Command2.setEnabled(false);
+  ConfirmSave(desktop(), stored == 3);
+  if (stored == 3) Command2.setEnabled(true);
 }
 
 void Form16::Command2_Click() {

@@ -19,6 +19,7 @@ constexpr const char* kCrLf = "\r\n";
 }  // namespace
 
 Form13::Form13(platform::Desktop& desktop) : platform::Form(desktop, "Form13") {
+  C1.Click = [this] { C1_Click(); };
   WebBrowser1.DocumentComplete = [this](const std::string&) { WebBrowser1_DocumentComplete(); };
   Label3.Click = [this] { Label3_Click(); };
   Command1.Click = [this] { Command1_Click(); };
@@ -49,9 +50,17 @@ void Form13::build() {
   label(Label1, "更换设置界面主题", platform::colour::Blue, 8760, 100, 1500);
   label(Ver_info, "", platform::colour::Red, 120, 8160, 4440);
 
+  C1.Move(10320, 60, 1455, 300);
+  C1.setText("请选择主题");
+  for (const char* theme : settings::kThemes) C1.AddItem(theme);
+  C1.setToolTipText("此处更换设置界面的主题");
+
   Text1.setMultiLine(true);
   Text1.setScrollBars(2);
   Text1.Move(0, 480, 11895, 7260);
+  Text1.setBackColor(platform::colour::rgb(192, 255, 192));
+  Text1.setForeColor(platform::colour::Black);
+  Text1.setLocked(true);  // the news is for reading
   Text1.setText(std::string(kNewsHeading) + kCrLf);
 
   const auto button = [](platform::CommandButton& b, const char* caption, int left) {
@@ -74,7 +83,16 @@ void Form13::Form_Load() {
   Label2.setCaption("主程序版本：" + AppVersion);
   Ver_info.setCaption("正在获取版本信息……");
   RequestUpdatePage();
-  settings::LoadThemePicture(Image1);
+  const std::string theme = settings::ReadTheme(desktop());
+  C1.setText(theme);
+  settings::LoadThemePicture(Image1, theme);
+}
+
+// A theme picked from the list is stored at once and shown here at once; the other settings pages
+// show it from their next opening. Text typed into the combo is never stored.
+void Form13::C1_Click() {
+  WriteIniAtOnce(desktop(), desktop().programPath(theme_ini::kFile), kSection, theme_ini::kTheme, C1.Text());
+  settings::LoadThemePicture(Image1, C1.Text());
 }
 
 void Form13::RequestUpdatePage() {

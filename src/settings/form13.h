@@ -7,7 +7,6 @@
 #include <string>
 
 #include "platform/controls.h"
-#include "platform/text_box.h"
 #include "platform/web_browser.h"
 
 namespace tallamo {
@@ -18,6 +17,7 @@ class Form13 : public platform::Form {
 
   platform::Image Image1{*this, "Image1"};
   platform::Label Label1{*this, "Label1"};
+  platform::ComboBox C1{*this, "C1"};
   platform::TextBox Text1{*this, "Text1"};
   platform::Label Label2{*this, "Label2"};
   platform::Label Ver_info{*this, "Ver_info"};
@@ -53,6 +53,7 @@ class Form13 : public platform::Form {
   void Form_Unload(int& Cancel) override;
 
  private:
+  void C1_Click();
   void WebBrowser1_DocumentComplete();
   void Label3_Click();
   void Command1_Click();

@@ -7,21 +7,20 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QHostAddress>
-#include <QStringEncoder>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
-#include <map>
 #include <memory>
 #include <optional>
 
 #include "platform/real_desktop.h"
 #include "platform/scripted_desktop.h"
 #include "platform/web_browser.h"
+#include "support/page_server.h"
 #include "support/test_program.h"
 
 namespace {
+
+using testing_support::Gbk;
+using testing_support::PageServer;
 
 // A window holding a browser, as the settings entrance does.
 class BrowserWindow : public platform::Form {
@@ -34,55 +33,6 @@ class BrowserWindow : public platform::Form {
   platform::WebBrowser WebBrowser1{*this, "WebBrowser1"};
   std::vector<std::string> completed;
 };
-
-// Answers each request with the response stored for its path, then closes the connection.
-class PageServer {
- public:
-  struct Response {
-    QByteArray status = "200 OK";
-    QByteArray contentType;  // no header when empty
-    QByteArray body;
-  };
-
-  PageServer() {
-    server_.listen(QHostAddress::LocalHost, 0);
-    QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
-      while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
-        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      }
-    });
-  }
-  std::string address(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
-  }
-  void serve(const QByteArray& path, Response response) { responses_[path] = std::move(response); }
-
- private:
-  void answer(QTcpSocket* socket) {
-    QByteArray& request = pending_[socket];
-    request += socket->readAll();
-    if (!request.contains("\r\n\r\n")) return;
-    const QByteArray path = request.split(' ').value(1);
-    pending_.erase(socket);
-    const auto found = responses_.find(path);
-    const Response response = found != responses_.end() ? found->second : Response{"404 Not Found", "", ""};
-    QByteArray reply = "HTTP/1.1 " + response.status + "\r\n";
-    if (!response.contentType.isEmpty()) reply += "Content-Type: " + response.contentType + "\r\n";
-    reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n";
-    socket->write(reply + response.body);
-    socket->disconnectFromHost();
-  }
-
-  QTcpServer server_;
-  std::map<QByteArray, Response> responses_;
-  std::map<QTcpSocket*, QByteArray> pending_;
-};
-
-QByteArray Gbk(const char* utf8) {
-  QStringEncoder encoder("GB18030");
-  return encoder.encode(QString::fromUtf8(utf8));
-}
 
 // Loads the address with the real backend and waits for the completion; nothing when none came.
 std::optional<std::string> Fetch(platform::Desktop& desktop, const std::string& address) {

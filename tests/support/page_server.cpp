@@ -1,0 +1,46 @@
+#include "support/page_server.h"
+
+#include <QHostAddress>
+#include <QStringEncoder>
+#include <QTcpSocket>
+
+namespace testing_support {
+
+PageServer::PageServer() {
+  server_.listen(QHostAddress::LocalHost, 0);
+  QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+      QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+      QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket] {
+        pending_.erase(socket);
+        socket->deleteLater();
+      });
+    }
+  });
+}
+
+std::string PageServer::address(const std::string& path) const {
+  return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
+}
+
+void PageServer::answer(QTcpSocket* socket) {
+  QByteArray& request = pending_[socket];
+  request += socket->readAll();
+  if (!request.contains("\r\n\r\n")) return;
+  const QByteArray path = request.split(' ').value(1);
+  pending_.erase(socket);
+  const auto found = responses_.find(path);
+  const Response response = found != responses_.end() ? found->second : Response{"404 Not Found", "", ""};
+  QByteArray reply = "HTTP/1.1 " + response.status + "\r\n";
+  if (!response.contentType.isEmpty()) reply += "Content-Type: " + response.contentType + "\r\n";
+  reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n";
+  socket->write(reply + response.body);
+  socket->disconnectFromHost();
+}
+
+QByteArray Gbk(const char* utf8) {
+  QStringEncoder encoder("GB18030");
+  return encoder.encode(QString::fromUtf8(utf8));
+}
+
+}  // namespace testing_support

@@ -1,0 +1,38 @@
+// A small HTTP server on 127.0.0.1 for the tests of the real backend's web pages: each request is
+// answered with the response stored for its path (404 for any other), then the connection closes.
+#pragma once
+
+#include <QByteArray>
+#include <QTcpServer>
+#include <map>
+#include <string>
+
+class QTcpSocket;
+
+namespace testing_support {
+
+class PageServer {
+ public:
+  struct Response {
+    QByteArray status = "200 OK";
+    QByteArray contentType;  // no Content-Type header when empty
+    QByteArray body;
+  };
+
+  PageServer();
+  // The address of a path on this server ("http://127.0.0.1:PORT/path").
+  std::string address(const std::string& path) const;
+  void serve(const QByteArray& path, Response response) { responses_[path] = std::move(response); }
+
+ private:
+  void answer(QTcpSocket* socket);
+
+  QTcpServer server_;
+  std::map<QByteArray, Response> responses_;
+  std::map<QTcpSocket*, QByteArray> pending_;
+};
+
+// The text in GB18030 (GBK for every GBK character), as a Chinese page of the older kind is written.
+QByteArray Gbk(const char* utf8);
+
+}  // namespace testing_support
