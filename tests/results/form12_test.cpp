@@ -105,9 +105,14 @@ TEST(Report, AFullCompetitionInTheThirtyNineLinesOfTheForm) {
   EXPECT_EQ(s.report.Text1.Text(), expected);
   EXPECT_TRUE(platform::user::screenshot(s.report, testing_support::ScreenshotPath("form12-report")));
 
-  // Built once: later changes to the files and the passing time leave it as it is.
+  // Built once: later changes to the files and the passing time leave it as it is; the caption is
+  // written again one character every half second.
   s.t.writeIni("\\config\\Result.ini", "配置信息", "获胜方", "青岚大学");
-  s.t.advance(5000);
+  s.t.advance(500);
+  EXPECT_EQ(s.report.Caption(), "");
+  s.t.advance(1000);
+  EXPECT_EQ(s.report.Caption(), "Ta");
+  s.t.advance(3500);
   EXPECT_EQ(s.report.Text1.Text(), expected);
 
   // Closed, the console comes back; opened again, the report is new.
