@@ -82,6 +82,25 @@ TEST(Form3, OpensOnNoStageWithTheStoredDisplayFormatAndWritesNothing) {
   EXPECT_TRUE(platform::user::screenshot(s.f, testing_support::ScreenshotPath("form3")));
 }
 
+TEST(Form3, ReachedFromStep2AndLeadingBackToIt) {
+  Session s;
+  auto& step2 = s.t.program().form7;
+  s.t.desktop().dispatch([&] {
+    s.f.Unload();
+    step2.Show();
+  });
+  ASSERT_TRUE(click(step2.Command13));
+  EXPECT_TRUE(s.f.visible() && !step2.loaded());
+  ASSERT_TRUE(s.choose(1));
+  ASSERT_TRUE(click(s.f.Command3));
+  EXPECT_TRUE(s.f.visible()) << "no step 4 yet: the page stays";
+  ASSERT_TRUE(click(s.f.Command2));
+  EXPECT_TRUE(step2.visible() && !s.f.loaded());
+  ASSERT_TRUE(click(step2.Command13));
+  EXPECT_EQ(s.f.C1.Text(), "请选择环节") << "loaded afresh";
+  EXPECT_TRUE(s.console.visible());
+}
+
 TEST(Form3, AChosenStageShowsItsFileAndKeepsWhatItHasNoValueFor) {
   Session s;
   auto& f = s.f;
