@@ -17,9 +17,12 @@ Program::Program(platform::Desktop& desktop)
       form8(desktop),
       form16(desktop),
       form11(desktop),
+      form12(desktop),
       form13(desktop),
       form21(desktop),
       form19(desktop),
+      form2(desktop),
+      form7(desktop),
       form3(desktop),
       form10(desktop) {
   common::ForgetLayoutScale();

@@ -4,12 +4,15 @@
 #include "console/form1.h"
 #include "console/form4.h"
 #include "results/form11.h"
+#include "results/form12.h"
 #include "results/form16.h"
 #include "settings/form10.h"
 #include "settings/form13.h"
 #include "settings/form19.h"
+#include "settings/form2.h"
 #include "settings/form21.h"
 #include "settings/form3.h"
+#include "settings/form7.h"
 #include "stages/extra_stage_screen.h"
 #include "stages/form15.h"
 #include "stages/form17.h"
@@ -35,11 +38,15 @@ class Program {
   Form8 form8;
   Form16 form16;
   Form11 form11;
+  // The competition report.
+  Form12 form12;
   // The settings entrance and the two information windows it opens.
   Form13 form13;
   Form21 form21;
   Form19 form19;
-  // Step 3 of the wizard: the timed stages.
+  // The wizard's steps 1, 2 and 3.
+  Form2 form2;
+  Form7 form7;
   Form3 form3;
   // Step 4 of the wizard: the other stages.
   Form10 form10;

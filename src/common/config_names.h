@@ -98,6 +98,14 @@ inline constexpr const char* kFile = "\\config\\BasicInfo.ini";
 inline constexpr const char* kSection = "辩论赛信息";
 inline constexpr const char* kAffirmativeTeam = "正方代表队";
 inline constexpr const char* kNegativeTeam = "反方代表队";
+// Every key, in the order in which they are read and written: the competition, its organisers, the
+// motions, the teams, the four debaters of each side and the ten judges.
+inline constexpr int kKeyCount = 26;
+inline constexpr const char* kKeys[kKeyCount] = {
+    "辩论赛名称", "主办单位", "承办单位", "协办单位", "正方辩题", "反方辩题", "正方代表队",
+    "反方代表队", "正方一辩", "正方二辩", "正方三辩", "正方四辩", "反方一辩", "反方二辩",
+    "反方三辩",   "反方四辩", "评委一",   "评委二",   "评委三",   "评委四",   "评委五",
+    "评委六",     "评委七",   "评委八",   "评委九",   "评委十"};
 }  // namespace basic_ini
 
 // config\Result.ini: the two final scores, the winner and every setting of the result announcement.

@@ -36,4 +36,10 @@ std::string timeText(const DateTime& time) {
   return text;
 }
 
+std::string dateText(const DateTime& date) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d/%d/%d", date.year, date.month, date.day);
+  return text;
+}
+
 }  // namespace platform

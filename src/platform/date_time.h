@@ -28,4 +28,8 @@ DateTime addSeconds(const DateTime& from, long long seconds);
 // ("9:05:07", "14:30:00").
 std::string timeText(const DateTime& time);
 
+// The system's short date format: the year with four digits, month and day without leading zeros
+// ("2024/5/8", "2024/12/31").
+std::string dateText(const DateTime& date);
+
 }  // namespace platform

@@ -152,6 +152,8 @@ class Desktop {
   virtual std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) = 0;
   // Opens a document with the program the desktop associates with its type. No command line.
   virtual bool openDocument(const std::string& path) = 0;
+  // The clipboard is emptied, then given the text as plain text.
+  virtual void setClipboardText(const std::string& text) = 0;
   // Opens an absolute http or https address (isWebAddress) in the web browser; anything else is
   // refused.
   bool openWebAddress(const std::string& address);

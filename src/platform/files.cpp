@@ -201,6 +201,10 @@ bool copyFileWhole(const std::string& source, const std::string& target) {
   return bytes && writeFileAtomically(target, *bytes);
 }
 
+bool printTextFile(const std::string& path, const std::string& text) {
+  return writeFileAtomically(path, toGb18030(text + "\r\n"));
+}
+
 std::string toGb18030(const std::string& utf8) {
   QStringEncoder encoder("GB18030");
   const QByteArray bytes = encoder.encode(fromUtf8(utf8));

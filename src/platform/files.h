@@ -39,6 +39,11 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes);
 // not a readable file or the copy fails.
 bool copyFileWhole(const std::string& source, const std::string& target);
 
+// Creates or replaces a text file with the text, in GB18030, followed by CR LF (the text carries its
+// own line ends), as writeFileAtomically writes it: a failed write leaves no partial file, and an
+// existing file as it was. False when it could not be written.
+bool printTextFile(const std::string& path, const std::string& text);
+
 // Conversions between UTF-8 text and the GB18030 bytes stored in the configuration and report files.
 // GB18030 agrees with GBK on every GBK character and represents the rest of Unicode losslessly.
 std::string toGb18030(const std::string& utf8);

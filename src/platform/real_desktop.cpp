@@ -161,6 +161,12 @@ std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest&
                                                                      : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile
                                                                    : QFileDialog::ExistingFile);
+  // A save dialog asks nothing about an existing file and adds no extension: the name is used as
+  // confirmed.
+  if (request.kind == FileDialogRequest::Kind::Save) {
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString());
+  }
   const QStringList filters = nameFilters(request.filter);
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);

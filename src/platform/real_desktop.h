@@ -20,6 +20,7 @@ class RealDesktop : public Desktop {
   std::unique_ptr<MediaBackend> createMediaBackend() override;
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
   bool openDocument(const std::string& path) override;
+  void setClipboardText(const std::string& text) override;
   bool claimSingleInstance(const std::string& name) override;
   // Web pages (real_web.cpp): the system's network state, pages fetched over HTTP.
   bool networkConnected() override;

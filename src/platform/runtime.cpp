@@ -71,6 +71,16 @@ std::string substituteFontFamily(const std::string& storedName) {
   return storedName;
 }
 
+// The design's 宋体 and 黑体 write Latin letters, digits and blanks exactly half as wide as a Chinese
+// character; texts in boxes are laid out with blanks on that grid.
+std::string halfWidthFontFamily(const std::string& storedName) {
+  static const char* const gridNames[] = {"宋体", "新宋体", "SimSun", "NSimSun", "黑体", "SimHei"};
+  static const QString grid = QStringLiteral("Noto Sans Mono CJK SC");
+  for (const char* name : gridNames)
+    if (storedName == name) return QFontDatabase::hasFamily(grid) ? ss(grid) : "";
+  return "";
+}
+
 struct Runtime::Impl {
   Impl(int& argc, char** argv) : app(argc, argv) {}
   QApplication app;

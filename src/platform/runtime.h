@@ -27,4 +27,9 @@ class Runtime {
 // The installed font that draws a stored font name ("宋体" draws as a serif CJK font, and so on).
 std::string substituteFontFamily(const std::string& storedName);
 
+// The installed font that draws a stored font name in a text box when its design face writes Latin
+// letters and blanks half as wide as a Chinese character ("宋体", "黑体"); "" for other names, or when
+// no such font is installed.
+std::string halfWidthFontFamily(const std::string& storedName);
+
 }  // namespace platform

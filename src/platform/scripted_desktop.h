@@ -62,6 +62,8 @@ class ScriptedDesktop : public Desktop {
   std::unique_ptr<MediaBackend> createMediaBackend() override;
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
   bool openDocument(const std::string& path) override;
+  // Also put on the clipboard of the offscreen widgets, where a box's Paste finds it.
+  void setClipboardText(const std::string& text) override;
   bool claimSingleInstance(const std::string& name) override;
   bool networkConnected() override { return connected_; }
   std::unique_ptr<PageLoader> createPageLoader() override;
@@ -85,6 +87,12 @@ class ScriptedDesktop : public Desktop {
   void cancelFontDialog() { fontAnswers_.push_back(std::nullopt); }
   void answerColourDialog(std::int32_t colour) { colourAnswers_.push_back(colour); }
   void cancelColourDialog() { colourAnswers_.push_back(std::nullopt); }
+  // Drops the dialog answers that no dialog took.
+  void forgetDialogAnswers() {
+    fileAnswers_.clear();
+    fontAnswers_.clear();
+    colourAnswers_.clear();
+  }
 
   // --- web pages (scripted_web.cpp): the pages the script serves, by address, as the text their body
   // shows. A navigation completes after the page delay of virtual time, with the text the address
@@ -109,6 +117,8 @@ class ScriptedDesktop : public Desktop {
   const std::vector<std::string>& mediaLog() const { return mediaLog_; }
   const std::vector<std::string>& openedDocuments() const { return documents_; }
   const std::vector<std::string>& openedAddresses() const { return addresses_; }
+  // Every text the program put on the clipboard, in order.
+  const std::vector<std::string>& clipboardTexts() const { return clipboardTexts_; }
   const std::vector<OpacityRecord>& opacities() const { return opacities_; }
   int runningTimers() const;
 
@@ -150,6 +160,7 @@ class ScriptedDesktop : public Desktop {
   std::vector<std::string> mediaLog_;
   std::vector<std::string> documents_;
   std::vector<std::string> addresses_;
+  std::vector<std::string> clipboardTexts_;
   std::vector<OpacityRecord> opacities_;
   std::vector<std::unique_ptr<struct LockHolder>> locks_;
   // web pages

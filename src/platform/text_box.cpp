@@ -13,6 +13,7 @@
 
 #include "platform/desktop.h"
 #include "platform/qt_support.h"
+#include "platform/runtime.h"
 
 namespace platform {
 
@@ -255,9 +256,20 @@ QWidget* TextBox::createWidget(QWidget* parent) {
 
 void TextBox::attach(QWidget* parent) {
   Control::attach(parent);
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
   applyLook();
   showText();
+}
+
+// The design's 宋体 and 黑体 write Latin letters and blanks half as wide as a Chinese character, and
+// texts in boxes are laid out with blanks on that grid: such a name draws with a face that keeps it.
+void TextBox::applyFont() {
+  QWidget* w = widget();
+  if (!w) return;
+  QFont font = toQFont(font_);
+  if (const std::string grid = halfWidthFontFamily(font_.name); !grid.empty())
+    font.setFamilies({qs(grid), qs(font_.name)});
+  w->setFont(font);
 }
 
 void TextBox::applyLook() {
@@ -298,8 +310,10 @@ void TextBox::showText() {
   const QSignalBlocker block(w);
   if (auto* edit = dynamic_cast<QPlainTextEdit*>(w))
     edit->setPlainText(qs(withLineEnds(text_, "\n")));
-  else if (auto* line = dynamic_cast<QLineEdit*>(w))
+  else if (auto* line = dynamic_cast<QLineEdit*>(w)) {
     line->setText(qs(text_));
+    line->setCursorPosition(0);  // a text set from code shows from its start
+  }
 }
 
 void TextBox::setText(std::string text) {
@@ -320,20 +334,20 @@ void TextBox::setScrollBars(int bars) {
 bool TextBox::setFontName(const std::string& name) {
   if (!validFontName(name)) return false;
   font_.name = name;
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
   return true;
 }
 
 bool TextBox::setFontSize(double points) {
   if (!validFontSize(points)) return false;
   font_.size = points;
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
   return true;
 }
 
 void TextBox::setFontBold(bool bold) {
   font_.bold = bold;
-  if (widget()) widget()->setFont(toQFont(font_));
+  applyFont();
 }
 
 void TextBox::SetFocus() {

@@ -70,6 +70,7 @@ class TextBox : public Control {
 
  private:
   void showText();
+  void applyFont();
   void applyLook();
   std::string text_;
   bool multiLine_ = false;

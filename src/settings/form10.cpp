@@ -79,7 +79,7 @@ Form10::Form10(platform::Desktop& desktop) : platform::Form(desktop, "Form10") {
 }
 
 void Form10::build() {
-  settings::DesignPage(*this, Image1);
+  settings::DesignStepPage(*this, Image1);
 
   // The captions: the four group headings across the page, the others beside their fields.
   const char* const captions[25] = {"颁奖仪式功能设置",
@@ -212,22 +212,12 @@ void Form10::build() {
   music(C1, Command5, Ch1, kFieldA, 9);
 
   // The step's title and the four large buttons; this is the last step.
-  Label6.setCaption("设置4-4：其它环节的设置");
-  Label6.setBackStyle(0);
-  Label6.setForeColor(12582912);
+  settings::DesignStepTitle(Label6, "设置4-4：其它环节的设置");
   Label6.setFontName("宋体");
-  Label6.setFontSize(10.5);
-  Label6.setFontBold(true);
-  Label6.Move(240, 8100, 4200, 300);
-  const auto large = [this](platform::CommandButton& b, const char* text, int left) {
-    b.setCaption(text);
-    b.Move(left, 8040, 1335, 375);
-    b.setMouseIcon(desktop().programPath(builtin::kButtonPointer));
-  };
-  large(Command4, "<<上一步", 6120);
-  large(Command2, "返回主界面", 7560);
-  large(Command3, "保存数据", 9000);
-  large(Command6, "下一步>>", 10440);
+  settings::DesignStepButton(Command4, "<<上一步", settings::kBackLeft);
+  settings::DesignStepButton(Command2, "返回主界面", settings::kConsoleLeft);
+  settings::DesignStepButton(Command3, "保存数据", settings::kSaveLeft);
+  settings::DesignStepButton(Command6, "下一步>>", settings::kNextLeft);
   Command6.setEnabled(false);
 
   Timer1.setInterval(500);

@@ -31,7 +31,7 @@ Form13::Form13(platform::Desktop& desktop) : platform::Form(desktop, "Form13") {
 }
 
 void Form13::build() {
-  settings::DesignPage(*this, Image1);
+  settings::DesignStepPage(*this, Image1);
 
   const auto label = [](platform::Label& l, const char* caption, std::int32_t colour, int left, int top,
                         int width) {

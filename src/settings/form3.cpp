@@ -74,7 +74,7 @@ Form3::Form3(platform::Desktop& desktop) : platform::Form(desktop, "Form3") {
 }
 
 void Form3::build() {
-  settings::DesignPage(*this, Image1);
+  settings::DesignStepPage(*this, Image1);
 
   // The captions, each beside its field, in three columns (0 left, 1 middle, 2 right) and eight rows.
   // Fields given here take the column's place and width; the others are placed below.
@@ -188,20 +188,15 @@ void Form3::build() {
     separators[i]->setBorderColor(lineColour);
   }
 
-  // The step's title and the four large buttons.
-  Label5.setCaption("设置3-4：计时环节设置");
-  Label5.setBackStyle(0);
-  Label5.setForeColor(12582912);
+  // The step's title, larger than the other steps', and the four large buttons.
+  settings::DesignStepTitle(Label5, "设置3-4：计时环节设置");
   Label5.setFontName("宋体");
   Label5.setFontSize(10.5);
-  Label5.setFontBold(true);
-  Label5.Move(240, 8100, 4200, 300);
-  button(Command2, "<<上一步", 6120, 8040, 1335, 375);
-  button(Command5, "返回主界面", 7560, 8040, 1335, 375);
-  button(Command1, "保存设置", 9000, 8040, 1335, 375);
-  button(Command3, "下一步>>", 10440, 8040, 1335, 375);
-  for (platform::CommandButton* b : {&Command2, &Command5, &Command1, &Command3})
-    b->setMouseIcon(desktop().programPath(builtin::kButtonPointer));
+  Label5.Move(120, 8160, 5400, 300);
+  settings::DesignStepButton(Command2, "<<上一步", settings::kBackLeft);
+  settings::DesignStepButton(Command5, "返回主界面", settings::kConsoleLeft);
+  settings::DesignStepButton(Command1, "保存设置", settings::kSaveLeft);
+  settings::DesignStepButton(Command3, "下一步>>", settings::kNextLeft);
 
   Timer1.setInterval(500);
 }

@@ -6,12 +6,26 @@
 
 namespace settings {
 
-void DesignPage(platform::Form& page, platform::Image& picture) {
+void DesignStepPage(platform::Form& page, platform::Image& image) {
   page.setBorderStyle(1);
   page.setDesignSize(kPageWidth, kPageHeight);
-  picture.Move(0, 0, kPageWidth, kPageHeight);
-  picture.setStretch(true);
-  picture.loadPicture(page.desktop().programPath(common::builtin::kSettingsPicture));
+  image.Move(0, 0, kPageWidth, kPageHeight);
+  image.setStretch(true);
+  image.loadPicture(page.desktop().programPath(common::builtin::kSettingsPicture));
+}
+
+void DesignStepTitle(platform::Label& title, const char* caption) {
+  title.setCaption(caption);
+  title.setBackStyle(0);
+  title.setForeColor(12582912);  // dark blue
+  title.setFontBold(true);
+  title.Move(120, 8100, 5400, 270);
+}
+
+void DesignStepButton(platform::CommandButton& button, const char* caption, int left) {
+  button.setCaption(caption);
+  button.Move(left, 8040, 1215, 375);
+  button.setMouseIcon(button.form().desktop().programPath(common::builtin::kButtonPointer));
 }
 
 std::string ReadTheme(platform::Desktop& desktop) {

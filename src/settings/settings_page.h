@@ -6,10 +6,12 @@
 #include <string>
 
 namespace platform {
+class CommandButton;
 class CommonDialog;
 class Desktop;
 class Form;
 class Image;
+class Label;
 }  // namespace platform
 
 namespace settings {
@@ -18,9 +20,17 @@ namespace settings {
 inline constexpr int kPageWidth = 11880;
 inline constexpr int kPageHeight = 8490;
 
-// The design every page shares: a fixed border, the page size, and the picture designed with the pages
-// stretched over the whole page in its Image1, behind every other control.
-void DesignPage(platform::Form& page, platform::Image& picture);
+// --- the design of a wizard step
+
+// A step's window: fixed frame, the page size, and Image1 covering the page with the picture designed
+// with the pages (the theme picture replaces it at load).
+void DesignStepPage(platform::Form& page, platform::Image& image);
+// The step's title at the bottom left ("设置2-4：…"): bold, dark blue.
+void DesignStepTitle(platform::Label& title, const char* caption);
+// A button of the bottom row, with the pages' own mouse pointer.
+void DesignStepButton(platform::CommandButton& button, const char* caption, int left);
+// The lefts of the bottom row: back, to the console, save, next.
+inline constexpr int kBackLeft = 6600, kConsoleLeft = 7920, kSaveLeft = 9240, kNextLeft = 10560;
 
 // --- the theme picture
 

@@ -7,12 +7,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -139,6 +141,46 @@ TEST_F(RealDesktop, TheFontAndColourDialogsGiveTheirChoiceAndOpenAtTheLastOne) {
   }
   EXPECT_EQ(window.Cg1.Color, 10 + 256 * 20 + 65536 * 30);
   window.Unload();
+}
+
+// The report's Save As: the proposed name over an existing file is taken as it stands, without a
+// question and without an extension; the clipboard is given the text.
+TEST_F(RealDesktop, TheSaveDialogAsksNothingAndAddsNoExtensionAndTheClipboardTakesText) {
+  platform::RealDesktop desktop("Tallamo");
+  PictureWindow window(desktop);
+  window.Load();
+  const fs::path existing = program.path() / "辩论赛报表";
+  ASSERT_TRUE(platform::writeFileAtomically(existing.string(), "old"));
+  window.Cg1.DialogTitle = "另存为";
+  window.Cg1.Filter = "文本文件(*.TXT)|*.TXT";
+  window.Cg1.FileName = "辩论赛报表";
+
+  QString title;
+  int questions = 0;
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    title = dialog->windowTitle();
+    // A question about the existing file would be a second modal window: it is counted and refused,
+    // and the dialog cancelled.
+    QTimer::singleShot(200, [&, dialog = QPointer<QFileDialog>(dialog)] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        ++questions;
+        box->reject();
+      }
+      if (dialog) dialog->reject();
+    });
+    static_cast<QDialog*>(dialog)->accept();  // the dialog's own OK
+  });
+  EXPECT_TRUE(window.Cg1.ShowSave());
+  QApplication::processEvents();
+  EXPECT_EQ(title.toStdString(), "另存为");
+  EXPECT_EQ(questions, 0);
+  EXPECT_EQ(fs::path(window.Cg1.FileName), existing);
+  window.Unload();
+
+  desktop.setClipboardText("第一行\r\n第二行");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "第一行\r\n第二行");
 }
 
 namespace {

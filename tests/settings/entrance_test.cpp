@@ -261,7 +261,7 @@ TEST(Entrance, TheSiteLinkOpensTheAddressTheLastPageGave) {
 
 TEST(Entrance, AHiddenEntranceKeepsItsPageAndFetchesNothingWhenShownAgain) {
   Session s;
-  platform::Form step1(s.t.desktop(), "Form2");  // stands for the wizard's first step
+  auto& step1 = s.t.program().form2;
   Page page;
   page.version = "4.1.0";
   s.serve(page);
@@ -313,7 +313,6 @@ TEST(Entrance, AHiddenEntranceKeepsItsPageAndFetchesNothingWhenShownAgain) {
 
 TEST(Entrance, TheCaptionIsWrittenOneCharacterEveryHalfSecondAlsoWhileHidden) {
   Session s;
-  platform::Form step1(s.t.desktop(), "Form2");
   s.open();
   std::vector<std::string> captions;
   for (int tick = 0; tick < 9; ++tick) {
@@ -449,10 +448,10 @@ TEST(Entrance, AThemePickedFromTheListIsStoredAndShownAtOnce) {
   EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\element\\design.jpg"));
   EXPECT_TRUE(s.messages().empty());
 
-  // Behind the wizard and back, the entrance keeps what it shows.
-  platform::Form step1(s.t.desktop(), "Form2");
+  // Step 1 shows the theme picked; behind the wizard and back, the entrance keeps what it shows.
   ASSERT_TRUE(platform::user::pickListEntry(f.C1, 2));
   ASSERT_TRUE(click(f.Command4));
+  EXPECT_EQ(s.t.program().form2.Image1.picturePath(), s.t.path("\\Theme\\Theme3.jpg"));
   s.open();
   EXPECT_EQ(f.C1.Text(), "Theme-3");
   EXPECT_EQ(f.Image1.picturePath(), s.t.path("\\Theme\\Theme3.jpg"));

@@ -365,26 +365,15 @@ TEST(Form10, AnyCaptionOpensTheAnnouncementInDesignModeAndItsReturnComesBack) {
   EXPECT_TRUE(s.messages().empty());
 }
 
-TEST(Form10, LeadsBackToStep3AndToTheConsoleAndItsCloseBoxClosesOnlyThePage) {
+TEST(Form10, LeadsToTheConsoleAndItsCloseBoxClosesOnlyThePage) {
   Session s;
-  auto& step3 = s.t.program().form3;
-  s.t.desktop().dispatch([&] { s.f.Unload(); });
-  s.t.desktop().dispatch([&] { step3.Show(); });
-  ASSERT_TRUE(click(step3.Command3));
-  EXPECT_TRUE(s.f.visible());
-  EXPECT_FALSE(step3.loaded());
   EXPECT_FALSE(click(s.f.Command6)) << "the last step has no next";
-  ASSERT_TRUE(click(s.f.Command4));
-  EXPECT_TRUE(step3.visible());
-  EXPECT_FALSE(s.f.loaded());
-
-  s.open();
   ASSERT_TRUE(s.pick(s.f.C1, "Default"));
   ASSERT_TRUE(platform::user::closeWindow(s.f));
   EXPECT_FALSE(s.f.loaded());
   EXPECT_EQ(s.media().back(), "close") << "the preview ends with the page";
-  EXPECT_TRUE(step3.visible() && s.console.visible());
-  EXPECT_FALSE(s.t.program().form13.loaded()) << "no window is shown for it";
+  EXPECT_TRUE(s.console.visible());
+  EXPECT_FALSE(s.t.program().form3.loaded() || s.t.program().form13.loaded()) << "no window is shown for it";
 
   s.open();
   ASSERT_TRUE(click(s.f.Command2));

@@ -82,6 +82,27 @@ TEST(Form3, OpensOnNoStageWithTheStoredDisplayFormatAndWritesNothing) {
   EXPECT_TRUE(platform::user::screenshot(s.f, testing_support::ScreenshotPath("form3")));
 }
 
+TEST(Form3, ReachedFromStep2AndLeadingBackToItAndOnToStep4) {
+  Session s;
+  auto& step2 = s.t.program().form7;
+  s.t.desktop().dispatch([&] {
+    s.f.Unload();
+    step2.Show();
+  });
+  ASSERT_TRUE(click(step2.Command13));
+  EXPECT_TRUE(s.f.visible() && !step2.loaded());
+  ASSERT_TRUE(s.choose(1));
+  ASSERT_TRUE(click(s.f.Command3));
+  auto& step4 = s.t.program().form10;
+  EXPECT_TRUE(step4.visible() && !s.f.loaded()) << "on to step 4";
+  ASSERT_TRUE(click(step4.Command4));
+  EXPECT_TRUE(s.f.visible() && !step4.loaded());
+  EXPECT_EQ(s.f.C1.Text(), "请选择环节") << "loaded afresh";
+  ASSERT_TRUE(click(s.f.Command2));
+  EXPECT_TRUE(step2.visible() && !s.f.loaded());
+  EXPECT_TRUE(s.console.visible());
+}
+
 TEST(Form3, AChosenStageShowsItsFileAndKeepsWhatItHasNoValueFor) {
   Session s;
   auto& f = s.f;
