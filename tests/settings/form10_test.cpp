@@ -12,6 +12,8 @@
 
 using platform::user::click;
 using platform::user::doubleClick;
+using testing_support::PickEntry;
+using testing_support::TypeOver;
 
 namespace {
 
@@ -33,16 +35,6 @@ struct Session {
       console.Show();
       f.Show();
     });
-  }
-  bool pick(platform::ComboBox& combo, const std::string& entry) {
-    for (int i = 0; i < combo.ListCount(); ++i)
-      if (combo.List(i) == entry) return platform::user::pickListEntry(combo, i);
-    return false;
-  }
-  void type(platform::Control& box, const std::string& text) {
-    platform::user::focus(box);
-    platform::user::pressKey(f, 'A', 2);
-    platform::user::commitText(f, text);
   }
   std::string stored(const char* file, const std::string& section, const std::string& key) {
     return t.readIni(file, section, key);
@@ -169,14 +161,14 @@ TEST(Form10, EachTuneIsHeardOnceAndItsChoiceStoredAtOnce) {
     Session s;
     auto& box = s.f.*combo;
     s.store(file, "自定义背景音乐", "gone.mp3");
-    ASSERT_TRUE(s.pick(box, "Default"));
+    ASSERT_TRUE(PickEntry(box, "Default"));
     EXPECT_EQ(platform::resolvePath(s.f.WP.URL()), platform::resolvePath(s.in(tune)));
     EXPECT_EQ(s.stored(file, "背景音乐") + s.stored(file, "自定义背景音乐"), "Defaultgone.mp3");
 
     // Cancel: nothing stored, the combo as it was, the preview goes on.
     const std::size_t heard = s.media().size();
     s.t.desktop().cancelFileDialog();
-    ASSERT_TRUE(s.pick(box, "User-Defined"));
+    ASSERT_TRUE(PickEntry(box, "User-Defined"));
     const auto& request = s.t.desktop().fileDialogs().back();
     EXPECT_EQ(request.filter, "MP3文件(*.MP3)|*.MP3|波形文件(*.wav)|*.wav|所有文件(*.*)|*.*| ");
     EXPECT_EQ(request.flags, 4);
@@ -184,7 +176,7 @@ TEST(Form10, EachTuneIsHeardOnceAndItsChoiceStoredAtOnce) {
     EXPECT_EQ(s.media().size(), heard);
     EXPECT_EQ(s.stored(file, "背景音乐") + s.stored(file, "自定义背景音乐"), "Defaultgone.mp3");
 
-    ASSERT_TRUE(s.pick(box, "None"));
+    ASSERT_TRUE(PickEntry(box, "None"));
     EXPECT_EQ(s.media().back(), "open ");
     EXPECT_EQ(s.stored(file, "背景音乐"), "None");
 
@@ -192,7 +184,7 @@ TEST(Form10, EachTuneIsHeardOnceAndItsChoiceStoredAtOnce) {
     fs::remove(s.disk(file));
     const std::string own = s.in("sound\\cite\\sound-1.mp3");
     s.t.desktop().answerFileDialog(own);
-    ASSERT_TRUE(s.pick(box, "User-Defined"));
+    ASSERT_TRUE(PickEntry(box, "User-Defined"));
     EXPECT_EQ(s.f.WP.URL(), own);
     EXPECT_EQ(s.bytes(file), "[配置信息]\r\n自定义背景音乐=" + own + "\r\n背景音乐=User-Defined\r\n");
     ASSERT_TRUE(s.player().endTrack());
@@ -214,12 +206,12 @@ TEST(Form10, EachSoundIsHeardThenStoredWithTheFileLastPickedForIt) {
     const std::string custom = std::string("自定义") + key;
     const auto both = [&] { return s.stored(kResult, key) + "|" + s.stored(kResult, custom); };
     s.store(kResult, custom, "old.wav");
-    ASSERT_TRUE(s.pick(box, "Default"));
+    ASSERT_TRUE(PickEntry(box, "Default"));
     EXPECT_EQ(s.sounds(), std::vector<std::string>{s.in(sound)});
     EXPECT_EQ(both(), "Default|") << "no file picked on this visit";
 
     s.t.desktop().cancelFileDialog();
-    ASSERT_TRUE(s.pick(box, "User-Defined"));
+    ASSERT_TRUE(PickEntry(box, "User-Defined"));
     EXPECT_EQ(s.t.desktop().fileDialogs().back().filter, "波形文件(*.wav)|*.wav|所有文件(*.*)|*.*|");
     EXPECT_EQ(box.Text(), "Default");
     EXPECT_EQ(s.sounds().size(), 1u);
@@ -227,18 +219,18 @@ TEST(Form10, EachSoundIsHeardThenStoredWithTheFileLastPickedForIt) {
 
     const std::string own = s.in("sound\\Warn\\Default.wav");
     s.t.desktop().answerFileDialog(own);
-    ASSERT_TRUE(s.pick(box, "User-Defined"));
+    ASSERT_TRUE(PickEntry(box, "User-Defined"));
     EXPECT_EQ(s.sounds().back(), own);
     EXPECT_EQ(s.f.PreviewSoundPath, own);
     EXPECT_EQ(both(), "User-Defined|" + own);
-    ASSERT_TRUE(s.pick(box, "None"));
+    ASSERT_TRUE(PickEntry(box, "None"));
     EXPECT_EQ(s.sounds().back(), "");
     EXPECT_EQ(both(), "None|" + own) << "the file picked on this visit stays with every choice";
 
     // A new visit starts with a fresh dialog; the choice goes before its file.
     s.open();
     fs::remove(s.disk(kResult));
-    ASSERT_TRUE(s.pick(box, "Default"));
+    ASSERT_TRUE(PickEntry(box, "Default"));
     EXPECT_EQ(s.bytes(kResult), "[配置信息]\r\n" + std::string(key) + "=Default\r\n" + custom + "=\r\n");
     EXPECT_TRUE(s.messages().empty());
   }
@@ -299,8 +291,8 @@ TEST(Form10, TheSaveStoresItsThirteenValuesInOrderAsTheyStand) {
 
   for (const char* file : {kTwdp, kCite, kResult}) fs::remove(s.disk(file));
   s.open();
-  s.type(f.Text2, " 观众 提问 ");
-  s.type(f.Text6, "5分钟");
+  TypeOver(f.Text2, " 观众 提问 ");
+  TypeOver(f.Text6, "5分钟");
   s.t.desktop().answerColourDialog(65280);
   ASSERT_TRUE(doubleClick(f.Label4));
   ASSERT_TRUE(click(f.Command3));
@@ -331,7 +323,7 @@ TEST(Form10, AFailedWriteIsToldAndTheOtherValuesAreStillStored) {
   EXPECT_EQ(s.messages().size(), 2u);
 
   fs::permissions(s.disk(kResult), fs::perms::owner_write, fs::perm_options::remove);
-  ASSERT_TRUE(s.pick(f.Cb2, "None"));
+  ASSERT_TRUE(PickEntry(f.Cb2, "None"));
   ASSERT_TRUE(click(f.Ch2));
   EXPECT_EQ(s.messages().size(), 4u);
   EXPECT_EQ(s.messages().back().text, "数据保存失败！");
@@ -348,7 +340,7 @@ TEST(Form10, AnyCaptionOpensTheAnnouncementInDesignModeAndItsReturnComesBack) {
   auto& announcement = s.t.program().form11;
   for (int caption : {0, 11, 20, 24}) {
     SCOPED_TRACE(caption);
-    s.type(s.f.Text2, "未保存的名称");
+    TypeOver(s.f.Text2, "未保存的名称");
     ASSERT_TRUE(click(s.f.Label1[caption]));
     EXPECT_EQ(s.stored(kResult, "设计模式"), "On");
     EXPECT_FALSE(s.f.loaded());
@@ -368,7 +360,7 @@ TEST(Form10, AnyCaptionOpensTheAnnouncementInDesignModeAndItsReturnComesBack) {
 TEST(Form10, LeadsToTheConsoleAndItsCloseBoxClosesOnlyThePage) {
   Session s;
   EXPECT_FALSE(click(s.f.Command6)) << "the last step has no next";
-  ASSERT_TRUE(s.pick(s.f.C1, "Default"));
+  ASSERT_TRUE(PickEntry(s.f.C1, "Default"));
   ASSERT_TRUE(platform::user::closeWindow(s.f));
   EXPECT_FALSE(s.f.loaded());
   EXPECT_EQ(s.media().back(), "close") << "the preview ends with the page";

@@ -11,6 +11,8 @@
 
 using platform::user::click;
 using platform::user::doubleClick;
+using testing_support::PickEntry;
+using testing_support::TypeOver;
 
 namespace {
 
@@ -28,17 +30,7 @@ struct Session {
       f.Show();
     });
   }
-  bool pick(platform::ComboBox& combo, const std::string& entry) {
-    for (int i = 0; i < combo.ListCount(); ++i)
-      if (combo.List(i) == entry) return platform::user::pickListEntry(combo, i);
-    return false;
-  }
   bool choose(int stage) { return platform::user::pickListEntry(f.C1, stage - 1); }
-  void type(platform::Control& box, const std::string& text) {
-    platform::user::focus(box);
-    platform::user::pressKey(f, 'A', 2);
-    platform::user::commitText(f, text);
-  }
   static std::string file(int stage) { return "\\config\\tache\\" + std::to_string(stage) + ".ini"; }
   std::string stored(int stage, const std::string& key) { return t.readIni(file(stage), "配置信息", key); }
   void store(int stage, const std::string& key, const std::string& value) {
@@ -149,10 +141,10 @@ TEST(Form3, AChosenStageShowsItsFileAndKeepsWhatItHasNoValueFor) {
 TEST(Form3, ATimingModeOrASoundWithoutAStageAsksForOneAndStoresNothing) {
   Session s;
   const auto before = s.config();
-  ASSERT_TRUE(s.pick(s.f.C2, "Mode-2"));
+  ASSERT_TRUE(PickEntry(s.f.C2, "Mode-2"));
   EXPECT_EQ(s.f.C2.Text(), "请选择样式");
   EXPECT_FALSE(s.f.Image2.hasPicture());
-  ASSERT_TRUE(s.pick(s.f.C3, "Default"));
+  ASSERT_TRUE(PickEntry(s.f.C3, "Default"));
   EXPECT_EQ(s.sounds().back(), s.in("sound\\Warn\\Default.wav"));
   EXPECT_EQ(s.f.C3.Text(), "Default");
   ASSERT_EQ(s.messages().size(), 2u);
@@ -161,7 +153,7 @@ TEST(Form3, ATimingModeOrASoundWithoutAStageAsksForOneAndStoresNothing) {
   EXPECT_EQ(s.config(), before);
 
   ASSERT_TRUE(s.choose(6));
-  ASSERT_TRUE(s.pick(s.f.C2, "Mode-1"));
+  ASSERT_TRUE(PickEntry(s.f.C2, "Mode-1"));
   EXPECT_EQ(s.stored(6, "计时样式"), "Mode-1");
   EXPECT_EQ(s.f.Image2.picturePath(), s.t.path("\\helpimg\\1.jpg"));
   EXPECT_EQ(s.messages().size(), 2u);
@@ -180,20 +172,20 @@ TEST(Form3, EachSoundIsHeardAndStoredAtOnceAndCancelLeavesItsRowAsItWas) {
     s.store(5, key, "None");
     ASSERT_TRUE(s.choose(5));
     s.t.desktop().cancelFileDialog();
-    ASSERT_TRUE(s.pick(box, "User-Defined"));
+    ASSERT_TRUE(PickEntry(box, "User-Defined"));
     EXPECT_EQ(s.t.desktop().fileDialogs().back().filter, "波形文件(*.wav)|*.wav|所有文件(*.*)|*.*|");
     EXPECT_EQ(box.Text(), "None");
     EXPECT_TRUE(s.sounds().empty());
     EXPECT_EQ(s.stored(5, key), "None");
 
-    ASSERT_TRUE(s.pick(box, "Default"));
-    ASSERT_TRUE(s.pick(box, "None"));
+    ASSERT_TRUE(PickEntry(box, "Default"));
+    ASSERT_TRUE(PickEntry(box, "None"));
     EXPECT_EQ(s.sounds(), (std::vector<std::string>{s.in(builtIn), ""})) << "None cuts the preview";
     EXPECT_EQ(s.stored(5, key), "None");
 
     fs::remove(s.disk(Session::file(5)));
     s.t.desktop().answerFileDialog(s.in("sound\\Result\\Vic.wav"));
-    ASSERT_TRUE(s.pick(box, "User-Defined"));
+    ASSERT_TRUE(PickEntry(box, "User-Defined"));
     EXPECT_EQ(s.sounds().back(), s.in("sound\\Result\\Vic.wav"));
     const std::string bytes = platform::fromGb18030(*platform::readFileBytes(s.disk(Session::file(5))));
     EXPECT_LT(bytes.find(custom + "="), bytes.find("\n" + std::string(key) + "=User-Defined"))
@@ -205,10 +197,10 @@ TEST(Form3, EachSoundIsHeardAndStoredAtOnceAndCancelLeavesItsRowAsItWas) {
 TEST(Form3, TheTransitionPictureAndTheDisplayFormatAreStoredAtOnce) {
   Session s;
   auto& f = s.f;
-  ASSERT_TRUE(s.pick(f.C6, "*S"));
+  ASSERT_TRUE(PickEntry(f.C6, "*S"));
   EXPECT_EQ(s.format(), "2");
   s.t.writeIni("\\config\\tache\\timeformate.ini", "配置信息", "计时格式", "1");
-  ASSERT_TRUE(s.pick(f.C6, "*S"));
+  ASSERT_TRUE(PickEntry(f.C6, "*S"));
   EXPECT_EQ(s.format(), "2") << "written again, even unchanged";
 
   ASSERT_TRUE(s.choose(6));
@@ -226,7 +218,7 @@ TEST(Form3, TheTransitionPictureAndTheDisplayFormatAreStoredAtOnce) {
 
   // The timer screen's picture waits for the save; its dialog is the time-up sound's.
   s.t.desktop().answerFileDialog(picture);
-  ASSERT_TRUE(s.pick(f.C4, "User-Defined"));
+  ASSERT_TRUE(PickEntry(f.C4, "User-Defined"));
   ASSERT_TRUE(doubleClick(f.Text6));
   EXPECT_EQ(s.t.desktop().fileDialogs().back().fileName, picture);
   ASSERT_TRUE(click(f.Command7));
@@ -236,12 +228,12 @@ TEST(Form3, TheTransitionPictureAndTheDisplayFormatAreStoredAtOnce) {
 TEST(Form3, TheSaveAsksThenStoresItsSixteenValuesInOrder) {
   Session s;
   auto& f = s.f;
-  ASSERT_TRUE(s.pick(f.C6, "*分*秒"));  // chosen on an earlier visit: what the save stores
+  ASSERT_TRUE(PickEntry(f.C6, "*分*秒"));  // chosen on an earlier visit: what the save stores
   s.t.writeIni("\\config\\tache\\timeformate.ini", "配置信息", "计时格式", "2");
   s.open();
   fs::remove(s.disk(Session::file(3)));
   ASSERT_TRUE(s.choose(3));
-  s.type(f.Text2, "90s");
+  TypeOver(f.Text2, "90s");
   s.t.desktop().answerFontDialog({.name = "华文行楷", .size = 10.3f, .bold = true});
   ASSERT_TRUE(doubleClick(f.Text7[3]));
   s.t.desktop().answerColourDialog(255);
@@ -270,15 +262,15 @@ TEST(Form3, TheSaveAsksThenStoresItsSixteenValuesInOrder) {
 
 TEST(Form3, ATypedStageNamePicksThatStageAndAnyOtherTypedTextNone) {
   Session s;
-  s.type(s.f.C1, "环节二");
-  ASSERT_TRUE(s.pick(s.f.C2, "Mode-3"));
+  TypeOver(s.f.C1, "环节二");
+  ASSERT_TRUE(PickEntry(s.f.C2, "Mode-3"));
   EXPECT_EQ(s.stored(2, "计时样式"), "Mode-3");
   ASSERT_TRUE(click(s.f.Command1));
   EXPECT_EQ(s.messages().front().text, "是否保存环节二（Mode-3）的设置？");
 
   const auto before = s.config();
-  s.type(s.f.C1, "环节九");
-  ASSERT_TRUE(s.pick(s.f.C2, "Mode-1"));
+  TypeOver(s.f.C1, "环节九");
+  ASSERT_TRUE(PickEntry(s.f.C2, "Mode-1"));
   ASSERT_TRUE(click(s.f.Ch1));
   ASSERT_TRUE(click(s.f.Command1));
   EXPECT_EQ(s.messages().size(), 3u) << "nothing asks before the save's warning";
@@ -292,7 +284,7 @@ TEST(Form3, AFailedWriteIsToldAndTheFileStaysAsItWas) {
   ASSERT_TRUE(s.choose(2));
   fs::permissions(s.disk(Session::file(2)), fs::perms::owner_write, fs::perm_options::remove);
   const auto before = s.config();
-  ASSERT_TRUE(s.pick(s.f.C2, "Mode-2"));
+  ASSERT_TRUE(PickEntry(s.f.C2, "Mode-2"));
   EXPECT_EQ(s.lastMessage(), "数据保存失败！");
   EXPECT_EQ(s.messages().back().caption, "出错啦！");
   ASSERT_TRUE(click(s.f.Command1));
@@ -305,17 +297,17 @@ TEST(Form3, AStageEditedHereRunsSoOnTheConsole) {
   Session s;
   auto& f = s.f;
   ASSERT_TRUE(s.choose(2));
-  s.type(f.Text1, "反方一辩开篇");
-  s.type(f.Text2, "75");
-  s.type(f.Text3, "70");
+  TypeOver(f.Text1, "反方一辩开篇");
+  TypeOver(f.Text2, "75");
+  TypeOver(f.Text3, "70");
   s.t.desktop().answerFontDialog({.name = "黑体", .size = 96, .bold = true, .italic = true});
   ASSERT_TRUE(doubleClick(f.Text7[0]));
   s.t.desktop().answerColourDialog(platform::colour::rgb(255, 255, 0));
   ASSERT_TRUE(doubleClick(f.Label1));
   s.t.desktop().answerColourDialog(platform::colour::rgb(255, 204, 0));
   ASSERT_TRUE(doubleClick(f.Label3));
-  ASSERT_TRUE(s.pick(f.C6, "*S"));
-  ASSERT_TRUE(s.pick(f.C3, "None"));
+  ASSERT_TRUE(PickEntry(f.C6, "*S"));
+  ASSERT_TRUE(PickEntry(f.C3, "None"));
   ASSERT_TRUE(click(f.Command1));
   ASSERT_TRUE(click(f.Command5));
   ASSERT_TRUE(s.console.visible());

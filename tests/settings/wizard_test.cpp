@@ -8,16 +8,7 @@
 using platform::user::click;
 using platform::user::doubleClick;
 using platform::user::movePointer;
-
-namespace {
-
-void Type(platform::Form& form, platform::Control& box, const std::string& text) {
-  platform::user::focus(box);
-  platform::user::pressKey(form, 'A', 2);
-  platform::user::commitText(form, text);
-}
-
-}  // namespace
+using testing_support::TypeOver;
 
 TEST(Wizard, EveryStepSavedShowsOnTheConsoleAtItsRefreshAndOnTheScreensItOpens) {
   testing_support::TestProgram t;
@@ -33,27 +24,27 @@ TEST(Wizard, EveryStepSavedShowsOnTheConsoleAtItsRefreshAndOnTheScreensItOpens) 
   ASSERT_TRUE(click(p.form13.Command4));
 
   ASSERT_TRUE(p.form2.visible());
-  Type(p.form2, p.form2.Text1[6], "北辰大学");
+  TypeOver(p.form2.Text1[6], "北辰大学");
   ASSERT_TRUE(click(p.form2.Command1));
   ASSERT_TRUE(click(p.form2.Command2));
 
   ASSERT_TRUE(p.form7.visible());
   t.desktop().answerColourDialog(orange);
   ASSERT_TRUE(doubleClick(p.form7.Label2));
-  Type(p.form7, p.form7.Text1, "开场短片");
+  TypeOver(p.form7.Text1, "开场短片");
   ASSERT_TRUE(click(p.form7.Command9));
   ASSERT_TRUE(click(p.form7.Command13));
 
   ASSERT_TRUE(p.form3.visible());
   ASSERT_TRUE(platform::user::pickListEntry(p.form3.C1, 0));
-  Type(p.form3, p.form3.Text1, "正方一辩立论");
+  TypeOver(p.form3.Text1, "正方一辩立论");
   ASSERT_TRUE(click(p.form3.Command1));
   ASSERT_TRUE(click(p.form3.Command3));
 
   auto& step4 = p.form10;
   ASSERT_TRUE(step4.visible());
-  Type(step4, step4.Text2, "观众提问环节");
-  Type(step4, step4.Text4, "嘉宾总结");
+  TypeOver(step4.Text2, "观众提问环节");
+  TypeOver(step4.Text4, "嘉宾总结");
   t.desktop().answerColourDialog(teal);
   ASSERT_TRUE(doubleClick(step4.Label2));
   ASSERT_TRUE(click(step4.Command3));

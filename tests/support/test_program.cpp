@@ -36,6 +36,18 @@ std::string ScreenshotPath(const std::string& name) {
   return std::string(TALLAMO_SHOTS_DIR) + "/" + name + ".png";
 }
 
+bool PickEntry(platform::ComboBox& combo, const std::string& entry) {
+  for (int i = 0; i < combo.ListCount(); ++i)
+    if (combo.List(i) == entry) return platform::user::pickListEntry(combo, i);
+  return false;
+}
+
+void TypeOver(platform::Control& box, const std::string& text) {
+  platform::user::focus(box);
+  platform::user::pressKey(box.form(), 'A', 2);
+  platform::user::commitText(box.form(), text);
+}
+
 TestProgram::TestProgram(Data data, const std::string& lockFolder) {
   if (data == Data::Default)
     fs::copy(TALLAMO_DATA_DIR, folder_.path(),

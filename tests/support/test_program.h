@@ -29,6 +29,12 @@ class TempFolder {
 // Where screenshots of the tests go, for a reviewer to look at.
 std::string ScreenshotPath(const std::string& name);
 
+// The user's hands on the settings pages: the list entry that reads `entry` picked from the opened
+// list (false when there is none or it cannot be picked), and a box's text replaced by what an input
+// method commits (the box takes the focus, Ctrl+A selects its text).
+bool PickEntry(platform::ComboBox& combo, const std::string& entry);
+void TypeOver(platform::Control& box, const std::string& text);
+
 enum class Data { Default, Empty };
 
 class TestProgram {
