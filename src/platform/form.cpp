@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QWindow>
 #include <cmath>
 
@@ -46,6 +47,13 @@ std::uint32_t toRgb(std::int32_t c) {
 
 QColor toQColor(std::int32_t c) {
   return QColor::fromRgb(colour::toRgb(c));
+}
+
+int execModal(QDialog& dialog) {
+  const QPointer<QWidget> active = QApplication::activeWindow();
+  const int result = dialog.exec();
+  if (active && active->isVisible()) active->activateWindow();
+  return result;
 }
 
 QPalette systemPalette() {
@@ -347,6 +355,12 @@ void Form::Show() {
       if (first)
         widget_->move(std::max(0, (sw - widget_->width()) / 2), std::max(0, (sh - widget_->height()) / 2));
       widget_->show();
+    }
+    // A window that is shown comes to the front with the keyboard, also where no window manager
+    // hands the focus over.
+    if (windowState_ != 1) {
+      widget_->raise();
+      widget_->activateWindow();
     }
   } else {
     widget_->show();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDialog>
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
@@ -21,6 +22,10 @@ inline std::string ss(const QString& s) {
 }
 
 QColor toQColor(std::int32_t colour);
+// Runs a modal dialog; afterwards the window that was active has the keyboard again, also where no
+// window manager hands it back.
+int execModal(QDialog& dialog);
+
 // The system's look of standard controls (button face, button text), whatever window holds them.
 QPalette systemPalette();
 QFont toQFont(const Font& font);

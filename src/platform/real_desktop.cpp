@@ -175,7 +175,7 @@ std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest&
   }
   if (!request.initDir.empty()) dialog.setDirectory(qs(resolvePath(request.initDir)));
   if (!request.fileName.empty()) dialog.selectFile(qs(resolvePath(request.fileName)));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (execModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   FileDialogAnswer answer;
   answer.fileName = ss(QDir::toNativeSeparators(dialog.selectedFiles().front()));
   answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
@@ -257,7 +257,7 @@ int RealDesktop::showMessageBox(const std::string& text, int style, const std::s
     made.emplace_back(box.addButton(QString::fromUtf8(label), role), code);
   }
   box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
-  box.exec();
+  execModal(box);
   for (const auto& [button, code] : made)
     if (box.clickedButton() == button) return code;
   // Closed with the close box or Escape: the cancelling answer, else the only one.

@@ -33,7 +33,7 @@ QFont openingFont(const FontDialogRequest& request) {
 std::optional<FontDialogAnswer> RealDesktop::fontDialog(const FontDialogRequest& request) {
   QFontDialog dialog;
   if (!request.name.empty()) dialog.setCurrentFont(openingFont(request));
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (execModal(dialog) != QDialog::Accepted) return std::nullopt;
   const QFont chosen = dialog.selectedFont();
   return FontDialogAnswer{.name = ss(chosen.family()),
                           .size = static_cast<float>(chosen.pointSizeF()),
@@ -44,7 +44,7 @@ std::optional<FontDialogAnswer> RealDesktop::fontDialog(const FontDialogRequest&
 std::optional<std::int32_t> RealDesktop::colourDialog(const ColourDialogRequest& request) {
   QColorDialog dialog;
   if (colour::valid(request.colour)) dialog.setCurrentColor(toQColor(request.colour));
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (execModal(dialog) != QDialog::Accepted) return std::nullopt;
   const QColor chosen = dialog.selectedColor();
   return colour::rgb(chosen.red(), chosen.green(), chosen.blue());
 }
