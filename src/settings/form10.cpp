@@ -243,7 +243,7 @@ void Form10::Form_Load() {
   settings::LoadThemePicture(Image1);
 
   const auto colour = [](platform::Label& swatch, const std::string& text) {
-    if (const auto value = StrictLong(text)) swatch.setBackColor(*value);
+    if (const auto value = StrictLong(text)) settings::ShowSwatchColour(swatch, *value);
   };
   // A box that the stored value changes runs its click handling: the value is stored back, and its
   // enabling rule applies.
@@ -365,7 +365,7 @@ void Form10::Command1_Click() {
 }
 
 void Form10::PickColour(platform::Label& swatch, platform::CommonDialog& dialog) {
-  if (dialog.ShowColor()) swatch.setBackColor(dialog.Color);
+  if (dialog.ShowColor()) settings::ShowSwatchColour(swatch, dialog.Color);
 }
 
 void Form10::Label2_DblClick() {

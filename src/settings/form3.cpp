@@ -259,7 +259,7 @@ void Form3::C1_Click() {
   const std::pair<platform::Label*, const char*> swatches[3] = {
       {&Label1, key::kNormalColour}, {&Label3, key::kWarningColour}, {&Label8, key::kBackColour}};
   for (const auto& [swatch, name] : swatches)
-    if (const auto colour = StrictLong(read(name))) swatch->setBackColor(*colour);
+    if (const auto colour = StrictLong(read(name))) settings::ShowSwatchColour(*swatch, *colour);
 
   Text9.setText(read(key::kQuestionLimit));
   Text10.setText(read(key::kAnswerLimit));
@@ -376,7 +376,7 @@ void Form3::Command7_Click() {
 }
 
 void Form3::PickColour(platform::Label& swatch, platform::CommonDialog& dialog) {
-  if (dialog.ShowColor()) swatch.setBackColor(dialog.Color);
+  if (dialog.ShowColor()) settings::ShowSwatchColour(swatch, dialog.Color);
 }
 
 void Form3::Label1_DblClick() {

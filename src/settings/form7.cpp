@@ -37,15 +37,6 @@ void DesignCaption(platform::Label& label, const char* caption, int left, int to
   label.Move(left, top, width, 255);
 }
 
-// The swatch shows the colour; its caption stays legible on it: white on a dark colour.
-void ShowSwatchColour(platform::Label& swatch, std::int32_t colour) {
-  if (!swatch.setBackColor(colour)) return;
-  const std::uint32_t rgb = platform::colour::toRgb(colour);
-  const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-  const bool dark = 299 * r + 587 * g + 114 * b < 128000;
-  swatch.setForeColor(dark ? platform::colour::rgb(255, 255, 255) : platform::colour::Black);
-}
-
 void DesignButton(platform::CommandButton& button, const char* caption, int left, int top, int width) {
   button.setCaption(caption);
   button.Move(left, top, width, kRowHeight);
@@ -140,7 +131,7 @@ void Form7::Form_Load() {
 
   const std::string main = desktop().programPath(main_ini::kFile);
   if (const auto colour = StrictLong(ReadIni(main, kSection, main_ini::kBackColour)))
-    ShowSwatchColour(Label2, *colour);
+    settings::ShowSwatchColour(Label2, *colour);
   Text6.setText(ReadIni(main, kSection, main_ini::kPicture));
   MarkIfMissing(Text6, Text6.Text());
 }
@@ -206,7 +197,7 @@ void Form7::Command9_Click() {
 void Form7::Label2_DblClick() {
   Cg1.CancelError = true;
   if (!Cg1.ShowColor()) return;
-  ShowSwatchColour(Label2, Cg1.Color);
+  settings::ShowSwatchColour(Label2, Cg1.Color);
   WriteIniAtOnce(desktop(), desktop().programPath(main_ini::kFile), kSection, main_ini::kBackColour,
                  std::to_string(Label2.BackColor()));
 }

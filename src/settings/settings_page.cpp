@@ -28,6 +28,14 @@ void DesignStepButton(platform::CommandButton& button, const char* caption, int 
   button.setMouseIcon(button.form().desktop().programPath(common::builtin::kButtonPointer));
 }
 
+void ShowSwatchColour(platform::Label& swatch, std::int32_t colour) {
+  if (!swatch.setBackColor(colour)) return;
+  const std::uint32_t rgb = platform::colour::toRgb(colour);
+  const int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+  const bool dark = 299 * r + 587 * g + 114 * b < 128000;
+  swatch.setForeColor(dark ? platform::colour::rgb(255, 255, 255) : platform::colour::Black);
+}
+
 std::string ReadTheme(platform::Desktop& desktop) {
   return common::ReadIni(desktop.programPath(common::theme_ini::kFile), common::kSection,
                          common::theme_ini::kTheme);

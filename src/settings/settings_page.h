@@ -2,6 +2,7 @@
 // filters.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,10 @@ void DesignStepPage(platform::Form& page, platform::Image& image);
 void DesignStepTitle(platform::Label& title, const char* caption);
 // A button of the bottom row, with the pages' own mouse pointer.
 void DesignStepButton(platform::CommandButton& button, const char* caption, int left);
+
+// A colour swatch takes the colour; its caption stays legible on it (white on a dark colour). A
+// number that is no colour changes nothing.
+void ShowSwatchColour(platform::Label& swatch, std::int32_t colour);
 // The lefts of the bottom row: back, to the console, save, next.
 inline constexpr int kBackLeft = 6600, kConsoleLeft = 7920, kSaveLeft = 9240, kNextLeft = 10560;
 
