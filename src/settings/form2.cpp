@@ -28,13 +28,10 @@ void DesignField(platform::TextBox& field, int left, int top, int width) {
   field.setFontSize(kFontSize);
 }
 
+// Step 1's captions are in the page's larger size.
 void DesignCaption(platform::Label& label, const char* caption, int left, int top, int width, int alignment) {
-  label.setCaption(caption);
-  label.setBackStyle(0);
-  label.setForeColor(platform::colour::Black);
+  settings::DesignCaption(label, caption, left, top, width, alignment);
   label.setFontSize(kFontSize);
-  label.setAlignment(alignment);
-  label.Move(left, top, width, 255);
 }
 
 }  // namespace

@@ -30,13 +30,6 @@ constexpr const char* kHelp =
     "创建演示文件的版本，必须不高于系统所装Office软件的版本。\r\n"
     "    对演示的文件的选择上，我们推荐使用Powerpoint放映文件（pps或ppsx格式）。\r\n";
 
-void DesignCaption(platform::Label& label, const char* caption, int left, int top, int width) {
-  label.setCaption(caption);
-  label.setBackStyle(0);
-  label.setForeColor(platform::colour::Black);
-  label.Move(left, top, width, 255);
-}
-
 void DesignButton(platform::CommandButton& button, const char* caption, int left, int top, int width) {
   button.setCaption(caption);
   button.Move(left, top, width, kRowHeight);
@@ -66,23 +59,24 @@ Form7::Form7(platform::Desktop& desktop) : platform::Form(desktop, "Form7") {
 void Form7::build() {
   settings::DesignStepPage(*this, Image1);
 
-  DesignCaption(Label1[5], "主界面背景设置", 840, 720, 3000);
-  DesignCaption(Label1[6], "背景颜色", 1920, 1440, 900);
+  settings::DesignCaption(Label1[5], "主界面背景设置", 840, 720, 3000);
+  settings::DesignCaption(Label1[6], "背景颜色", 1920, 1440, 900);
   Label2.setCaption("颜色预览");
   Label2.setAlignment(2);
   Label2.setToolTipText("双击此处更改颜色");
   Label2.Move(2880, 1320, 2655, kRowHeight);
-  DesignCaption(Label1[7], "背景图片", 6480, 1440, 900);
+  settings::DesignCaption(Label1[7], "背景图片", 6480, 1440, 900);
   Text6.setLocked(true);
   Text6.setToolTipText("双击此处更换图片");
   Text6.Move(7440, 1320, 2535, kRowHeight);
   DesignButton(Command12, "移除", 10080, 1320, 735);
 
-  DesignCaption(Label1[4], "需要导入PPT文件环节的设置（操作系统上需安装Microsoft Office中的PowerPoint）组件",
-                720, 2160, 10800);
+  settings::DesignCaption(Label1[4],
+                          "需要导入PPT文件环节的设置（操作系统上需安装Microsoft Office中的PowerPoint）组件",
+                          720, 2160, 10800);
   for (int row = 0; row < 4; ++row) {
     const int top = kRowTops[row];
-    DesignCaption(Label1[row], "自定义环节名称", 1440, top + 120, 1400);
+    settings::DesignCaption(Label1[row], "自定义环节名称", 1440, top + 120, 1400);
     NameField(row).Move(2880, top, 2655, kRowHeight);
     platform::CommandButton* imports[4] = {&Command1, &Command2, &Command3, &Command4};
     DesignButton(*imports[row], "导入文件...", 5880, top, 1215);

@@ -22,6 +22,14 @@ void DesignStepTitle(platform::Label& title, const char* caption) {
   title.Move(120, 8100, 5400, 270);
 }
 
+void DesignCaption(platform::Label& label, const char* caption, int left, int top, int width, int alignment) {
+  label.setCaption(caption);
+  label.setBackStyle(0);
+  label.setForeColor(platform::colour::Black);
+  label.setAlignment(alignment);
+  label.Move(left, top, width, 255);
+}
+
 void DesignStepButton(platform::CommandButton& button, const char* caption, int left) {
   button.setCaption(caption);
   button.Move(left, 8040, 1215, 375);

@@ -31,6 +31,11 @@ void DesignStepTitle(platform::Label& title, const char* caption);
 // A button of the bottom row, with the pages' own mouse pointer.
 void DesignStepButton(platform::CommandButton& button, const char* caption, int left);
 
+// A caption of a settings page: black text on the page's picture, one line high (255).
+// Alignment 0 left, 1 right, 2 centre.
+void DesignCaption(platform::Label& label, const char* caption, int left, int top, int width,
+                   int alignment = 0);
+
 // A colour swatch takes the colour; its caption stays legible on it (white on a dark colour). A
 // number that is no colour changes nothing.
 void ShowSwatchColour(platform::Label& swatch, std::int32_t colour);
