@@ -53,7 +53,9 @@ void ExtraStageScreen::build() {
   Image1.Move(0, 0, 11880, 8490);
   Image1.setStretch(true);
 
-  Label1.Move(4740, 4065, 2400, 360);
+  // Room for the longest count, "-546分-8秒", in the unscaled font: the box grows with the screen, the
+  // font does not.
+  Label1.Move(4440, 3930, 3000, 630);
   Label1.setAlignment(2);
   Label1.setBackStyle(1);
   Label1.setBackColor(platform::colour::rgb(255, 128, 0));

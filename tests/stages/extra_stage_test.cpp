@@ -120,6 +120,31 @@ TEST(ExtraStageScreen, CountersNeverWrapAround) {
   EXPECT_EQ(s.ticks(s.tw, 2), Strings({"546分7秒", "546分7秒"}));
 }
 
+// The font keeps its size on every screen while the box grows with it: the longest count stands
+// whole inside the box, clear of its edges, on the smaller screens a projector meets.
+TEST(ExtraStageScreen, TheLongestCountStandsWholeInTheBoxOnSmallScreens) {
+  for (auto [width, height] : {std::pair{1024, 768}, {1366, 768}, {800, 600}}) {
+    SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+    Screens s;
+    s.t.desktop().setScreenSize(width, height);
+    s.openTW({{"倒序计时", "1"}, {"倒序限时", "-32767"}});
+    auto& label = s.tw.Label1;
+    ASSERT_EQ(s.ticks(s.tw, 1), Strings({"-546分-8秒"}));
+    platform::user::screenshot(
+        s.tw, testing_support::ScreenshotPath("extra_stage_longest_count_" + std::to_string(width) + ".png"));
+    // Every pixel along the box's edges shows its orange: no stroke of the text is cut there.
+    const double right = label.Left() + label.Width() - 20, bottom = label.Top() + label.Height() - 20;
+    for (double x = label.Left() + 20; x < right; x += 45) {
+      EXPECT_EQ(platform::user::pixelAt(s.tw, x, label.Top() + 20), 0xFF8000u) << "top at " << x;
+      EXPECT_EQ(platform::user::pixelAt(s.tw, x, bottom), 0xFF8000u) << "bottom at " << x;
+    }
+    for (double y = label.Top() + 20; y < bottom; y += 45) {
+      EXPECT_EQ(platform::user::pixelAt(s.tw, label.Left() + 20, y), 0xFF8000u) << "left at " << y;
+      EXPECT_EQ(platform::user::pixelAt(s.tw, right, y), 0xFF8000u) << "right at " << y;
+    }
+  }
+}
+
 TEST(ExtraStageScreen, TheSwitchesAreWholeNumbersReadOnlyAtOpening) {
   struct Row {
     const char* countdown;
