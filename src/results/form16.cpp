@@ -112,6 +112,7 @@ void Form16::Command1_Click() {
   if (Text2.Text() != Text1.Text() || Text4.Text() != Text3.Text()) {
     desktop().messageBox("数据前后输入不一致，请重新输入！");
     for (platform::TextBox* box : {&Text1, &Text2, &Text3, &Text4}) box->setText("");
+    Text1.SetFocus();  // the scores are typed again from the first box
     return;
   }
 

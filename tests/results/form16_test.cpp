@@ -119,6 +119,8 @@ TEST_F(ScoreEntry, EntriesThatDifferAsTextAreTypedAgain) {
     EXPECT_EQ(lastMessage().text, "数据前后输入不一致，请重新输入！");
     EXPECT_EQ(lastMessage().style, 0);
     for (auto* box : {&f.Text1, &f.Text2, &f.Text3, &f.Text4}) EXPECT_EQ(box->Text(), "");
+    ASSERT_TRUE(platform::user::typeText(f, "9"));
+    EXPECT_EQ(f.Text1.Text(), "9") << "typing starts again in the first box";
   }
   EXPECT_EQ(scores(), "90|88") << "nothing written";
   EXPECT_TRUE(f.Command2.Enabled()) << "the earlier save still counts";
