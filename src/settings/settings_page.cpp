@@ -19,7 +19,7 @@ void DesignStepTitle(platform::Label& title, const char* caption) {
   title.setBackStyle(0);
   title.setForeColor(12582912);  // dark blue
   title.setFontBold(true);
-  title.Move(120, 8100, 5400, 270);
+  title.Move(120, 8280, 5400, 270);
 }
 
 void DesignCaption(platform::Label& label, const char* caption, int left, int top, int width, int alignment) {

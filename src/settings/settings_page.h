@@ -17,9 +17,10 @@ class Label;
 
 namespace settings {
 
-// The page size shared by the settings entrance and the four wizard steps (twips).
+// The page size shared by the settings entrance and the four wizard steps (twips): the step title at
+// the bottom left, at top 8280, stands whole above the bottom edge.
 inline constexpr int kPageWidth = 11880;
-inline constexpr int kPageHeight = 8490;
+inline constexpr int kPageHeight = 8580;
 
 // --- the design of a wizard step
 
