@@ -215,8 +215,9 @@ void Form10::build() {
   settings::DesignStepTitle(Label6, "设置4-4：其它环节的设置");
   Label6.setFontName("宋体");
   settings::DesignStepButton(Command4, "<<上一步", settings::kBackLeft);
-  settings::DesignStepButton(Command2, "返回主界面", settings::kConsoleLeft);
-  settings::DesignStepButton(Command3, "保存数据", settings::kSaveLeft);
+  // This step saves before it goes back to the console: its middle buttons stand the other way round.
+  settings::DesignStepButton(Command3, "保存数据", settings::kConsoleLeft);
+  settings::DesignStepButton(Command2, "返回主界面", settings::kSaveLeft);
   settings::DesignStepButton(Command6, "下一步>>", settings::kNextLeft);
   Command6.setEnabled(false);
 

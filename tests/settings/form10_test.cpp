@@ -359,6 +359,14 @@ TEST(Form10, AnyCaptionOpensTheAnnouncementInDesignModeAndItsReturnComesBack) {
 
 TEST(Form10, LeadsToTheConsoleAndItsCloseBoxClosesOnlyThePage) {
   Session s;
+  std::map<int, std::string> row;  // the buttons at the bottom, by their left edge
+  for (auto* b : {&s.f.Command2, &s.f.Command3, &s.f.Command4, &s.f.Command6}) {
+    EXPECT_EQ(b->Top(), s.f.Command4.Top());
+    row[b->Left()] = b->Caption();
+  }
+  std::vector<std::string> leftToRight;
+  for (const auto& [left, caption] : row) leftToRight.push_back(caption);
+  EXPECT_EQ(leftToRight, (std::vector<std::string>{"<<上一步", "保存数据", "返回主界面", "下一步>>"}));
   EXPECT_FALSE(click(s.f.Command6)) << "the last step has no next";
   ASSERT_TRUE(PickEntry(s.f.C1, "Default"));
   ASSERT_TRUE(platform::user::closeWindow(s.f));

@@ -131,7 +131,7 @@ TEST(ExtraStageScreen, TheLongestCountStandsWholeInTheBoxOnSmallScreens) {
     auto& label = s.tw.Label1;
     ASSERT_EQ(s.ticks(s.tw, 1), Strings({"-546分-8秒"}));
     platform::user::screenshot(
-        s.tw, testing_support::ScreenshotPath("extra_stage_longest_count_" + std::to_string(width) + ".png"));
+        s.tw, testing_support::ScreenshotPath("extra_stage_longest_count_" + std::to_string(width)));
     // Every pixel along the box's edges shows its orange: no stroke of the text is cut there.
     const double right = label.Left() + label.Width() - 20, bottom = label.Top() + label.Height() - 20;
     for (double x = label.Left() + 20; x < right; x += 45) {
