@@ -306,12 +306,14 @@ jpeg "$tmp/cite.miff" "$data/background/cite.jpg"
   "$tmp/result.miff"
 jpeg "$tmp/result.miff" "$data/background/result.jpg"
 
-# Winner: gold burst on red, confetti at the edges; no text of its own.
+# Winner: gold burst on red, confetti at the top and bottom edges, clear of the
+# band where the announcement's captions stand (rows 150 to 860 at 1080); no
+# text of its own.
 "$IM" -size ${W}x${H} gradient:'#b0141f'-'#4a0409' \
   \( -size 1800x1800 radial-gradient:'#b23a2c'-black \) -geometry +60-360 -compose screen -composite \
   \( -size ${W}x${H} xc:none -fill 'rgba(255,222,130,0.08)' -draw "$(rays 960 540 44 1600 1.9)" -blur 0x5 \) -compose over -composite \
-  -fill 'rgba(255,220,120,0.9)' -draw "$(confetti 71 70 0 1920 0 250 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
-  -draw "$(confetti 72 70 0 1920 830 1000 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
+  -fill 'rgba(255,220,120,0.9)' -draw "$(confetti 71 60 0 1920 0 120 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
+  -draw "$(confetti 72 60 0 1920 890 1040 '#ffd866,#ffe9b0,#f5b940,#ffffff')" \
   \( -size ${W}x200 gradient:'rgba(0,0,0,0)'-'rgba(0,0,0,0.35)' \) -geometry +0+880 -composite \
   "$tmp/winner.miff"
 jpeg "$tmp/winner.miff" "$data/background/winner.jpg"
