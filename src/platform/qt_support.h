@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
@@ -25,6 +26,8 @@ QColor toQColor(std::int32_t colour);
 // Runs a modal dialog; afterwards the window that was active has the keyboard again, also where no
 // window manager hands it back.
 int execModal(QDialog& dialog);
+// The file dialog's own texts (file types, dates, sizes) in the program's language.
+void speakChinese(QFileDialog& dialog);
 
 // The system's look of standard controls (button face, button text), whatever window holds them.
 QPalette systemPalette();

@@ -157,6 +157,7 @@ std::string RealDesktop::programFolder() const {
 std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest& request) {
   QFileDialog dialog(nullptr, qs(request.title));
   dialog.setOption(QFileDialog::HideNameFilterDetails);
+  speakChinese(dialog);
   dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AcceptSave
                                                                      : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.kind == FileDialogRequest::Kind::Save ? QFileDialog::AnyFile

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -73,24 +74,45 @@ TEST_F(RealDesktop, TheOpenDialogStartsInAStoredFolderOfTheProgramAndSpeaksChine
   platform::RealDesktop desktop("Tallamo");
   PictureWindow window(desktop);
   window.Load();
+  fs::create_directory(program.path() / "sound" / "cite" / "旧曲");
   window.Cg1.InitDir = "sound\\cite";
   window.Cg1.Filter = "MP3文件(*.MP3)|*.MP3|所有文件(*.*)|*.*|";
   window.Cg1.FilterIndex = 1;
 
   QString folder;
-  QStringList buttons;
+  QStringList buttons, rows;
   QTimer::singleShot(50, [&] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
     folder = dialog->directory().absolutePath();
     for (auto* button : dialog->findChildren<QAbstractButton*>())
       if (button->isVisible()) buttons << button->text();
+    // The detailed list, once the folder has been read: type and date columns.
+    dialog->setViewMode(QFileDialog::Detail);
+    auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+    QElapsedTimer waited;
+    waited.start();
+    while (list && list->model()->rowCount(list->rootIndex()) < 2 && waited.elapsed() < 5000)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    for (int row = 0; list && row < list->model()->rowCount(list->rootIndex()); ++row) {
+      QStringList cells;
+      for (int column = 0; column < 4; ++column)
+        cells << list->model()->index(row, column, list->rootIndex()).data().toString();
+      rows << cells.join('|');
+    }
     dialog->reject();
   });
   EXPECT_FALSE(window.Cg1.ShowOpen()) << "cancelled";
   EXPECT_EQ(folder.toStdString(), (program.path() / "sound" / "cite").string());
   EXPECT_TRUE(buttons.contains(QString::fromUtf8("取消"))) << buttons.join(',').toStdString();
   EXPECT_FALSE(buttons.contains(QStringLiteral("Cancel")));
+  const QString today =
+      QLocale(QLocale::Chinese, QLocale::China).toString(QDate::currentDate(), QLocale::ShortFormat);
+  ASSERT_EQ(rows.size(), 3) << rows.join('\n').toStdString();
+  EXPECT_TRUE(rows[0].startsWith(QString::fromUtf8("旧曲||文件夹|") + today)) << rows[0].toStdString();
+  EXPECT_TRUE(rows[1].startsWith(QString::fromUtf8("Default.mp3|")) &&
+              rows[1].contains(QString::fromUtf8("|mp3 文件|")))
+      << rows[1].toStdString();
   window.Unload();
 }
 
