@@ -363,6 +363,8 @@ QString keyText(int code, int shift) {
       return QStringLiteral("\b");
     case key::Tab:
       return QStringLiteral("\t");
+    case key::Delete:
+      return QStringLiteral("\x7f");
     default:
       return {};
   }

@@ -189,7 +189,7 @@ bool movePointerOut(Form& form);
 bool pressMouse(Form& form, double x, double y, int button);
 // A key, by its key code, pressed while the window has the focus (and its focused control). Keys that
 // write a character carry it, as a keyboard's do: letters (capitals with Shift), digits, Space, Enter,
-// Escape, Backspace, Tab, and the control characters of Ctrl+letter.
+// Escape, Backspace, Tab, Delete (DEL), and the control characters of Ctrl+letter.
 bool pressKey(Form& form, int keyCode, int shift = 0);
 // Text typed on the keyboard into the window's focused control, one key per character.
 bool typeText(Form& form, const std::string& text);
