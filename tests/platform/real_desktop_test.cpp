@@ -164,8 +164,8 @@ TEST_F(RealDesktop, TheSaveDialogAsksNothingAndAddsNoExtensionAndTheClipboardTak
     if (!dialog) return;
     title = dialog->windowTitle();
     // A question about the existing file would be a second modal window: it is counted and refused,
-    // and the dialog cancelled.
-    QTimer::singleShot(200, [&, dialog = QPointer<QFileDialog>(dialog)] {
+    // and the dialog cancelled. The look ends with the dialog, so that it cannot meet a later test's.
+    QTimer::singleShot(200, dialog, [&, dialog = QPointer<QFileDialog>(dialog)] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         ++questions;
         box->reject();
