@@ -3,6 +3,7 @@
 #include "common/program.h"
 #include "platform/files.h"
 #include "platform/program_starter.h"
+#include "platform/registration.h"
 
 namespace kestrin {
 
@@ -70,7 +71,7 @@ void Form1::LogEntry(const std::string& message) {
 bool Form1::Register(const char* fileName) {
   const std::string program =
       desktop().programFolder() + "/" + platform::executableFileName(kRegistrationProgram);
-  return desktop().startProgram(program, {fileName, "/s"});
+  return desktop().runProgram(program, {fileName, "/s"}) == platform::registration::Registered;
 }
 
 // Each press looks again and appends to the log; nothing is cleared. A copy or a registration that

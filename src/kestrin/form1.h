@@ -52,8 +52,8 @@ class Form1 : public platform::Form {
   void AppendLog(const std::string& text);
   // Appends the message, four blanks, the time now and CR LF.
   void LogEntry(const std::string& message);
-  // Starts the registration program on the file of the system folder: "regsvr32 NAME /s". True
-  // when it started; its outcome is not waited for.
+  // Runs the registration program on the file of the system folder: "regsvr32 NAME /s". True only
+  // when the program says that it registered the file.
   bool Register(const char* fileName);
 };
 

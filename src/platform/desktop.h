@@ -162,7 +162,8 @@ class Desktop {
   virtual bool networkConnected() = 0;
   // The engine of a web browser control.
   virtual std::unique_ptr<PageLoader> createPageLoader() = 0;
-  // True when no other copy of the named program runs; the claim lasts as long as this desktop.
+  // True when no other copy of the named program runs; the claim lasts as long as this desktop. The
+  // claim of a copy that ended, crashed or was killed does not count (lock_file.h).
   virtual bool claimSingleInstance(const std::string& name) = 0;
   // Whole-window opacity 0-255.
   virtual void applyOpacity(Form& form, int alpha);
@@ -175,9 +176,11 @@ class Desktop {
   virtual std::string systemFolder() const = 0;
   // The machine's local date and time now.
   virtual DateTime currentDateTime() const = 0;
-  // Starts a program file, named by its absolute path and never looked up through the search path,
-  // with its arguments; does not wait for it. True when it started.
-  virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+  // Runs a program file, named by its absolute path and never looked up through the search path, with
+  // its arguments, and waits for its end (program_starter.h). Its exit code; nothing when it did not
+  // start, crashed or did not end in time.
+  virtual std::optional<int> runProgram(const std::string& program,
+                                        const std::vector<std::string>& arguments) = 0;
 
   // --- running and ending
   // Every event handler runs through dispatch: exceptions are caught and logged, and once the

@@ -162,11 +162,14 @@ bool replaceFile(const QString& from, const QString& to) {
 #endif
 }
 
-}  // namespace
+// A path the user picked: only the system's own separators are turned into '/', and a relative path
+// is taken from the working folder. No name is matched.
+QString exactly(const std::string& path) {
+  const QString text = QDir::fromNativeSeparators(fromUtf8(path));
+  return QDir::isRelativePath(text) ? joined(relativeBase(), text) : text;
+}
 
-bool writeFileAtomically(const std::string& path, const std::string& bytes) {
-  if (path.empty()) return false;
-  const QString name = resolved(path);
+bool writeAtomically(const QString& name, const std::string& bytes) {
   const QFileInfo target(name);
   if (!QFileInfo(target.absolutePath()).isDir()) return false;
 
@@ -196,13 +199,19 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes) {
   return true;
 }
 
+}  // namespace
+
+bool writeFileAtomically(const std::string& path, const std::string& bytes) {
+  return !path.empty() && writeAtomically(resolved(path), bytes);
+}
+
 bool copyFileWhole(const std::string& source, const std::string& target) {
   const std::optional<std::string> bytes = readFileBytes(source);
   return bytes && writeFileAtomically(target, *bytes);
 }
 
-bool printTextFile(const std::string& path, const std::string& text) {
-  return writeFileAtomically(path, toGb18030(text + "\r\n"));
+bool printTextFile(const std::string& pickedPath, const std::string& text) {
+  return !pickedPath.empty() && writeAtomically(exactly(pickedPath), toGb18030(text + "\r\n"));
 }
 
 std::string toGb18030(const std::string& utf8) {

@@ -5,6 +5,11 @@
 
 // Files as the program addresses them: paths are UTF-8, may use '\' or '/' between names, and every
 // name is matched ignoring letter case against what exists on disk.
+//
+// A path the user picked in a dialog is the exception: it names exactly one file and is used as given,
+// letter case and every character of its names kept ('\' is a character of a name where the system
+// allows it). The routines that take one call it pickedPath. A picked path stored in a configuration
+// file and read back later is again a stored path.
 namespace platform {
 
 // The native path (with '/') of the file or folder the given path names. Each name that exists is
@@ -39,10 +44,10 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes);
 // not a readable file or the copy fails.
 bool copyFileWhole(const std::string& source, const std::string& target);
 
-// Creates or replaces a text file with the text, in GB18030, followed by CR LF (the text carries its
-// own line ends), as writeFileAtomically writes it: a failed write leaves no partial file, and an
-// existing file as it was. False when it could not be written.
-bool printTextFile(const std::string& path, const std::string& text);
+// Creates or replaces the text file the user picked with the text, in GB18030, followed by CR LF (the
+// text carries its own line ends), as writeFileAtomically writes it: a failed write leaves no partial
+// file, and an existing file as it was. False when it could not be written.
+bool printTextFile(const std::string& pickedPath, const std::string& text);
 
 // Conversions between UTF-8 text and the GB18030 bytes stored in the configuration and report files.
 // GB18030 agrees with GBK on every GBK character and represents the rest of Unicode losslessly.

@@ -1,9 +1,11 @@
 #include "platform/program_starter.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+#include <QTimer>
 
 #include "platform/files.h"
 #include "platform/qt_support.h"
@@ -24,13 +26,44 @@ std::string executableFileName(std::string_view name) {
 #endif
 }
 
-bool startDetached(const std::string& program, const std::vector<std::string>& arguments) {
-  const QString path = qs(program);
-  if (!QDir::isAbsolutePath(QDir::fromNativeSeparators(path)) || !fileExists(program)) return false;
+std::optional<int> runToEnd(const std::string& program, const std::vector<std::string>& arguments,
+                            int limitMs) {
+  if (!QDir::isAbsolutePath(QDir::fromNativeSeparators(qs(program))) || !fileExists(program))
+    return std::nullopt;
   const QFileInfo file(qs(resolvePath(program)));
   QStringList list;
   for (const std::string& argument : arguments) list << qs(argument);
-  return QProcess::startDetached(file.absoluteFilePath(), list, file.absolutePath());
+
+  QProcess process;
+  process.setProgram(file.absoluteFilePath());
+  process.setArguments(list);
+  process.setWorkingDirectory(file.absolutePath());
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+
+  QEventLoop loop;
+  QTimer limit;
+  limit.setSingleShot(true);
+  bool failedToStart = false;
+  QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+  QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    failedToStart = true;
+    loop.quit();
+  });
+  QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+  limit.start(limitMs);
+  process.start();
+  if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+  if (process.state() != QProcess::NotRunning) {  // ran too long
+    process.kill();
+    process.waitForFinished(1000);
+    return std::nullopt;
+  }
+  if (failedToStart || process.exitStatus() != QProcess::NormalExit) return std::nullopt;
+  return process.exitCode();
 }
 
 }  // namespace platform

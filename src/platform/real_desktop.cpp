@@ -18,6 +18,7 @@
 #include <cstdio>
 
 #include "platform/files.h"
+#include "platform/lock_file.h"
 #include "platform/qt_support.h"
 
 namespace platform {
@@ -214,8 +215,7 @@ bool RealDesktop::claimSingleInstance(const std::string& name) {
   if (folder.isEmpty()) folder = QDir::tempPath();
   QDir().mkpath(folder);
   d->lock = std::make_unique<QLockFile>(folder + '/' + qs(name) + QStringLiteral(".lock"));
-  d->lock->setStaleLockTime(0);  // a lock left by a crashed copy is stale as soon as its process is gone
-  return d->lock->tryLock(0);
+  return takeLock(*d->lock, 0);
 }
 
 std::pair<int, int> RealDesktop::screenSize() const {

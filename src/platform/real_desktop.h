@@ -32,7 +32,8 @@ class RealDesktop : public Desktop {
   // processes.
   std::string systemFolder() const override;
   DateTime currentDateTime() const override;
-  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+  std::optional<int> runProgram(const std::string& program,
+                                const std::vector<std::string>& arguments) override;
 
  protected:
   int showMessageBox(const std::string& text, int style, const std::string& caption) override;

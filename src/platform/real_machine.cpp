@@ -1,4 +1,4 @@
-// The real desktop's machine: the system folder, the system clock and detached processes.
+// The real desktop's machine: the system folder, the system clock and other programs' runs.
 #include "platform/program_starter.h"
 #include "platform/real_desktop.h"
 #include "platform/system_folder.h"
@@ -13,8 +13,9 @@ DateTime RealDesktop::currentDateTime() const {
   return localDateTimeNow();
 }
 
-bool RealDesktop::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  return startDetached(program, arguments);
+std::optional<int> RealDesktop::runProgram(const std::string& program,
+                                           const std::vector<std::string>& arguments) {
+  return runToEnd(program, arguments, kProgramRunLimitMs);
 }
 
 }  // namespace platform

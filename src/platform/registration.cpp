@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/files.h"
+#include "platform/lock_file.h"
 #include "platform/profile.h"
 #include "platform/qt_support.h"
 #include "platform/system_folder.h"
@@ -63,8 +64,7 @@ int runRegistration(const std::vector<std::string>& arguments) {
   // Two registrations at once must not lose each other's entry.
   QLockFile lock(qs(folder) + QStringLiteral("/") + QString::fromLatin1(kRegistryFile) +
                  QStringLiteral(".lock"));
-  lock.setStaleLockTime(0);
-  if (!lock.tryLock(5000) ||
+  if (!takeLock(lock, 5000) ||
       !profile::write(folder + "/" + kRegistryFile, kRegisteredSection, keyOf(ss(found.fileName())),
                       ss(QDir::toNativeSeparators(found.absoluteFilePath())))) {
     report(silent, stderr, "无法写入注册表文件 " + folder + "/" + kRegistryFile);

@@ -23,6 +23,7 @@
 #include <limits>
 
 #include "platform/files.h"
+#include "platform/lock_file.h"
 #include "platform/qt_support.h"
 
 namespace platform {
@@ -196,8 +197,7 @@ bool ScriptedDesktop::openAddress(const std::string& address) {
 bool ScriptedDesktop::claimSingleInstance(const std::string& name) {
   QDir().mkpath(qs(lockFolder_));
   auto holder = std::make_unique<LockHolder>(qs(lockFolder_) + '/' + qs(name) + QStringLiteral(".lock"));
-  holder->file.setStaleLockTime(0);
-  if (!holder->file.tryLock(0)) return false;
+  if (!takeLock(holder->file, 0)) return false;
   locks_.push_back(std::move(holder));
   return true;
 }
@@ -363,6 +363,8 @@ QString keyText(int code, int shift) {
       return QStringLiteral("\b");
     case key::Tab:
       return QStringLiteral("\t");
+    case key::Delete:
+      return QStringLiteral("\x7f");
     default:
       return {};
   }

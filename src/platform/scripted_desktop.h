@@ -123,11 +123,16 @@ class ScriptedDesktop : public Desktop {
   int runningTimers() const;
 
   // --- the machine (scripted_machine.cpp): a system folder of the test's choosing, a clock that is
-  // set and then runs with virtual time, and program starts that are logged instead of run.
+  // set and then runs with virtual time, and program runs that are logged instead of run.
   std::string systemFolder() const override;
   DateTime currentDateTime() const override;
-  // Logged; "started" when the path is absolute and names an existing file.
-  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
+  // Logged; "started" when the path is absolute and names an existing file. A program that starts
+  // ends with the next exit code answered, or with 0.
+  std::optional<int> runProgram(const std::string& program,
+                                const std::vector<std::string>& arguments) override;
+  // How the next program run that starts ends, in order: an exit code, or nothing for a program that
+  // crashed or did not end in time.
+  void answerProgramRun(std::optional<int> exitCode) { programAnswers_.push_back(exitCode); }
   // By default "system32" in the lock folder, which stands for the machine; "" is refused.
   void setSystemFolder(std::string folder);
   // The clock shows this date and time now and runs on as virtual time advances.
@@ -173,6 +178,7 @@ class ScriptedDesktop : public Desktop {
   DateTime clockSetTo_{2024, 5, 18, 14, 30, 0};
   long long clockSetAt_ = 0;
   std::vector<ProgramStart> programStarts_;
+  std::deque<std::optional<int>> programAnswers_;
 };
 
 // A user's hands on the scripted desktop. Each returns false when the user could not do it (the
@@ -189,7 +195,7 @@ bool movePointerOut(Form& form);
 bool pressMouse(Form& form, double x, double y, int button);
 // A key, by its key code, pressed while the window has the focus (and its focused control). Keys that
 // write a character carry it, as a keyboard's do: letters (capitals with Shift), digits, Space, Enter,
-// Escape, Backspace, Tab, and the control characters of Ctrl+letter.
+// Escape, Backspace, Tab, Delete (DEL), and the control characters of Ctrl+letter.
 bool pressKey(Form& form, int keyCode, int shift = 0);
 // Text typed on the keyboard into the window's focused control, one key per character.
 bool typeText(Form& form, const std::string& text);

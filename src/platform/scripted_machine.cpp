@@ -27,10 +27,21 @@ void ScriptedDesktop::setDateTime(const DateTime& time) {
   clockSetAt_ = now_;
 }
 
-bool ScriptedDesktop::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
-  const bool started = QDir::isAbsolutePath(QDir::fromNativeSeparators(qs(program))) && fileExists(program);
-  programStarts_.push_back({program, arguments, started});
-  return started;
+std::optional<int> ScriptedDesktop::runProgram(const std::string& program,
+                                               const std::vector<std::string>& arguments) {
+  ProgramStart run;
+  run.program = program;
+  run.arguments = arguments;
+  run.started = QDir::isAbsolutePath(QDir::fromNativeSeparators(qs(program))) && fileExists(program);
+  if (run.started) {
+    run.exitCode = 0;
+    if (!programAnswers_.empty()) {
+      run.exitCode = programAnswers_.front();
+      programAnswers_.pop_front();
+    }
+  }
+  programStarts_.push_back(run);
+  return run.exitCode;
 }
 
 }  // namespace platform

@@ -48,14 +48,14 @@ int controlCode(const QKeyEvent* e) {
   }
 }
 
-// The characters a key would write into the box: printable text not held back by Ctrl alone.
+// The characters a key types: every character of its text, in order, control and format characters
+// included. None for a key held with Ctrl alone, nor for the keys that move, delete or switch (Tab,
+// Delete, arrows, function keys), whatever text the keyboard gives them (Delete gives DEL on some).
 QList<uint> typedCharacters(const QKeyEvent* e) {
   const auto modifiers = e->modifiers();
   if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier)) return {};
-  const QList<uint> characters = e->text().toUcs4();
-  for (uint c : characters)
-    if (!printable(c)) return {};
-  return characters;
+  if (e->key() >= Qt::Key_Escape && e->key() != Qt::Key_unknown) return {};
+  return e->text().toUcs4();
 }
 
 // A double-click selects as usual and raises the box's DblClick.
@@ -121,7 +121,11 @@ class LineEditWidget : public QLineEdit, public Peer {
     }
     const QList<uint> characters = typedCharacters(e);
     if (characters.isEmpty()) {
-      QLineEdit::keyPressEvent(e);  // moves, selects, deletes: nothing enters the box
+      // The key without its text: the line edit moves, selects or deletes with it, but inserts nothing.
+      QKeyEvent bare(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
+                     e->nativeModifiers(), QString(), e->isAutoRepeat(), e->count(), e->device());
+      QLineEdit::keyPressEvent(&bare);
+      e->setAccepted(bare.isAccepted());
       return;
     }
     for (uint c : characters) {
@@ -211,7 +215,7 @@ class LineEditWidget : public QLineEdit, public Peer {
       case 26:
         undo();
         return;
-      default:
+      default:  // a control or format character enters no box, even when KeyPress lets it pass
         if (code > 0 && printable(static_cast<char32_t>(code))) {
           const char32_t c = static_cast<char32_t>(code);
           insert(QString::fromUcs4(&c, 1));

@@ -13,11 +13,14 @@ namespace platform {
 // In a box of one line every character that is to enter passes KeyPress first, with its character code:
 // typed characters, every character an input method commits, and the control characters of the keyboard
 // (Enter 13, Escape 27, Backspace 8, Ctrl+A 1, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24, Ctrl+Z 26, any Ctrl+letter
-// 1-26). Setting KeyAscii to 0 discards the character (a discarded Ctrl+V pastes nothing); another code
-// takes its place. Tab moves the focus and keys that produce no character (arrows, Delete, Home …) never
-// reach KeyPress. Pasted text (Ctrl+V, Shift+Insert, the context menu, the middle button) is cut at its
-// first line break and passes KeyPress character by character; it is refused as a whole at its first
-// discarded character, and so is a committed input-method text. Dropped text is not accepted.
+// 1-26). A key that types several characters passes each of them, in order, and so does a key whose
+// text is a control or format character (NUL, Tab, a right-to-left mark). Setting KeyAscii to 0
+// discards the character (a discarded Ctrl+V pastes nothing); another code takes its place. Control and
+// format characters never enter the box, even when KeyPress lets them pass. Tab moves the focus and
+// keys that produce no character (arrows, Delete, Home …) never reach KeyPress. Pasted text (Ctrl+V,
+// Shift+Insert, the context menu, the middle button) is cut at its first line break and passes KeyPress
+// character by character; it is refused as a whole at its first discarded character, and so is a committed
+// input-method text. Dropped text is not accepted.
 //
 // A locked box is read-only: the user may select and copy its text, nothing typed or pasted enters it,
 // and its KeyPress is not raised.

@@ -1,6 +1,7 @@
 #include "results/form11.h"
 
 #include <initializer_list>
+#include <utility>
 
 #include "common/config_names.h"
 #include "common/convert.h"
@@ -9,6 +10,7 @@
 #include "common/music.h"
 #include "common/navigation.h"
 #include "common/program.h"
+#include "common/saving.h"
 #include "common/sensing.h"
 #include "common/sound.h"
 #include "platform/files.h"
@@ -287,9 +289,10 @@ void Form11::Command1_Click() {
 }
 
 // "返回设置界面": design mode ends and the settings' last step comes back; where it is not there, the
-// console does.
+// console does. A switch left at "On" would open the next announcement in front of the audience in
+// design mode: when "Off" cannot be stored, the user is told and the window stays.
 void Form11::Command7_Click() {
-  WriteIni(File(), kSection, key::kDesignMode, key::kDesignOff);
+  if (!WriteIniAtOnce(desktop(), File(), kSection, key::kDesignMode, key::kDesignOff)) return;
   if (platform::Form* step4 = desktop().form("Form10"))
     step4->Show();
   else
@@ -300,7 +303,8 @@ void Form11::Command7_Click() {
 // --- design mode
 
 // A font for the element picked: applied to its label, then stored, name, size, bold and italic in this
-// order. The size is stored as the dialog gives it (a label that refuses it keeps its own).
+// order. The size is stored as the dialog gives it (a label that refuses it keeps its own). A value
+// that cannot be stored does not keep the others from being stored; the user is told once.
 void Form11::C1_Click() {
   Cg1.Flags = 3;
   if (!Cg1.ShowFont()) return;
@@ -316,14 +320,17 @@ void Form11::C1_Click() {
     label.setFontSize(size);
     label.setFontBold(bold);
     label.setFontItalic(italic);
-    WriteIni(file, key::kFontSection, key::FontKey(element, key::kFontName), name);
-    WriteIni(file, key::kFontSection, key::FontKey(element, key::kFontSize), sizeText);
-    WriteIni(file, key::kFontSection, key::FontKey(element, key::kFontBold), TruthText(bold));
-    WriteIni(file, key::kFontSection, key::FontKey(element, key::kFontItalic), TruthText(italic));
+    bool stored = true;
+    for (const auto& [property, value] : {std::pair<const char*, std::string>{key::kFontName, name},
+                                          {key::kFontSize, sizeText},
+                                          {key::kFontBold, TruthText(bold)},
+                                          {key::kFontItalic, TruthText(italic)}})
+      stored = WriteIniChecked(file, key::kFontSection, key::FontKey(element, property), value) && stored;
+    ReportWrite(desktop(), stored);
   }
 }
 
-// A text colour for the element picked: applied to its label, then stored.
+// A text colour for the element picked: applied to its label, then stored; a failure is told.
 void Form11::C2_Click() {
   if (!Cg2.ShowColor()) return;
   const std::int32_t colour = Cg2.Color;
@@ -331,7 +338,8 @@ void Form11::C2_Click() {
   for (int element = 0; element < 4; ++element) {
     if (C2.Text() != key::kElements[element]) continue;
     ElementLabel(element).setForeColor(colour);
-    WriteIni(file, key::kFontSection, key::FontKey(element, key::kFontColour), std::to_string(colour));
+    WriteIniAtOnce(desktop(), file, key::kFontSection, key::FontKey(element, key::kFontColour),
+                   std::to_string(colour));
   }
 }
 

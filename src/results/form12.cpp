@@ -180,8 +180,9 @@ void Form12::Command1_Click() {
 }
 
 // "另存为文本文件": the box's text followed by a line end, in the file named as confirmed (no extension
-// added, an existing file replaced without a question). A file that cannot be written is told and left
-// as it was.
+// added, an existing file replaced without a question). The name is the user's, exactly: no other file
+// that differs from it in letter case is touched. A file that cannot be written is told and left as
+// it was.
 void Form12::Command3_Click() {
   CommonDialog1.DialogTitle = "另存为";
   CommonDialog1.Filter = "文本文件(*.TXT)|*.TXT";

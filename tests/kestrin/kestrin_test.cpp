@@ -8,6 +8,7 @@
 
 #include "kestrin/form1.h"
 #include "platform/program_starter.h"
+#include "platform/registration.h"
 #include "platform/scripted_desktop.h"
 #include "support/disk_full.h"
 #include "support/test_program.h"
@@ -186,17 +187,25 @@ TEST_F(Kestrin, AFailedCopyIsLoggedAndNothingIsRegistered) {
             "开始修复……\r\n复制COMDLG32.ocx失败    9:05:07\r\n修复工作完成！    9:05:07\r\n");
 }
 
-TEST_F(Kestrin, WithoutTheRegistrationProgramNothingIsCalledRegistered) {
-  fs::remove(registrationProgram());
+TEST_F(Kestrin, ARegistrationIsCalledDoneOnlyWhenTheRegistrationProgramSaysSo) {
+  // After the copy the registration program cannot record the file.
+  desktop->answerProgramRun(platform::registration::RegistryNotWritten);
   ASSERT_TRUE(press());
   EXPECT_EQ(log(), repairLog({"已复制COMDLG32.ocx到系统文件夹中", "注册COMDLG32.ocx失败"}));
   expectLastMessage("问题未能全部处理！", kUnhandled);
 
-  // The control is there now, but still not registered: no "没有发现问题！".
-  const std::string before = log();
-  ASSERT_TRUE(press());
-  EXPECT_EQ(log(), before + systemLine() + "注册COMDLG32.ocx失败    9:05:07\r\n");
-  expectLastMessage("问题未能全部处理！", kUnhandled);
+  // The control is there now, but a registration program that crashes, or none at all, registers
+  // nothing: no "没有发现问题！".
+  desktop->answerProgramRun(std::nullopt);
+  for (const bool withProgram : {true, false}) {
+    if (!withProgram) fs::remove(registrationProgram());
+    const std::string before = log();
+    ASSERT_TRUE(press());
+    EXPECT_EQ(log(), before + systemLine() + "注册COMDLG32.ocx失败    9:05:07\r\n");
+    expectLastMessage("问题未能全部处理！", kUnhandled);
+  }
+  EXPECT_EQ(commandLines(), (std::vector{registration("COMDLG32.ocx"), registration("COMDLG32.OCX"),
+                                         registration("COMDLG32.OCX")}));
 }
 
 TEST_F(Kestrin, ASecondCopyIsRefusedButTallamoMayRunBeside) {

@@ -93,21 +93,59 @@ TEST(Clock, RealShowsTheLocalTimeAndScriptedRunsOnFromWhereItWasSet) {
   EXPECT_EQ(platform::timeText({2024, 2, 29, 14, 5, 9}), "14:05:09");
 }
 
-TEST(ProgramStarter, RunsTheRegistrationProgramByItsPathAndNeverThroughTheSearchPath) {
+TEST(ProgramStarter, RunsTheRegistrationProgramByItsPathToItsEndAndNeverThroughTheSearchPath) {
   TempFolder system;
   const std::string folder = system.str();
   Variable variable(platform::kSystemFolderVariable, &folder);
   WriteBytes(system.path() / "comdlg32.ocx", "control");
   platform::RealDesktop desktop("Kestrin");
 
-  ASSERT_TRUE(desktop.startProgram(TALLAMO_REGSVR32, {"COMDLG32.OCX", "/s"}));
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!platform::isRegistered(folder, "comdlg32.ocx") && std::chrono::steady_clock::now() < deadline)
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(desktop.runProgram(TALLAMO_REGSVR32, {"COMDLG32.OCX", "/s"}), platform::registration::Registered);
   EXPECT_TRUE(platform::isRegistered(folder, "COMDLG32.OCX")) << "the file of the system folder, any case";
+  EXPECT_EQ(desktop.runProgram(TALLAMO_REGSVR32, {"missing.ocx", "/s"}),
+            platform::registration::FileNotFound);
 
-  EXPECT_FALSE(desktop.startProgram("regsvr32", {"COMDLG32.OCX", "/s"})) << "a bare name is not looked up";
-  EXPECT_FALSE(desktop.startProgram((system.path() / "no-such-program").string(), {}));
+  EXPECT_EQ(desktop.runProgram("regsvr32", {"COMDLG32.OCX", "/s"}), std::nullopt)
+      << "a bare name is not looked up";
+  EXPECT_EQ(desktop.runProgram((system.path() / "no-such-program").string(), {}), std::nullopt);
+  // A program that does not end in time is ended.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(platform::runToEnd("/bin/sleep", {"30"}, 300), std::nullopt);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+// A program killed between making its lock file and writing itself into it leaves the file empty.
+// Such a lock is left over once it is a few seconds old: a later registration and a later start take
+// it over. A fresh one, and the lock of a copy that runs, however old, still hold.
+TEST(LockFiles, AnEmptyLockLeftByAKillIsTakenOverOnceItIsSecondsOld) {
+  TempFolder system, runtime;
+  fs::permissions(runtime.path(), fs::perms::owner_all, fs::perm_options::replace);
+  const std::string systemFolder = system.str(), runtimeFolder = runtime.str();
+  Variable systemVariable(platform::kSystemFolderVariable, &systemFolder);
+  Variable runtimeVariable("XDG_RUNTIME_DIR", &runtimeFolder);
+  const auto age = [](const fs::path& file, std::chrono::seconds seconds) {
+    fs::last_write_time(file, fs::file_time_type::clock::now() - seconds);
+  };
+  const auto leftEmpty = [&](const fs::path& file, std::chrono::seconds seconds) {
+    WriteBytes(file, "");
+    age(file, seconds);
+  };
+
+  WriteBytes(system.path() / "COMDLG32.OCX", "control");
+  leftEmpty(system.path() / "registry.ini.lock", std::chrono::seconds(10));
+  platform::RealDesktop kestrin("Kestrin");
+  EXPECT_EQ(kestrin.runProgram(TALLAMO_REGSVR32, {"COMDLG32.OCX", "/s"}), platform::registration::Registered);
+  EXPECT_TRUE(platform::isRegistered(systemFolder, "COMDLG32.OCX"));
+  EXPECT_FALSE(fs::exists(system.path() / "registry.ini.lock")) << "released after the write";
+
+  leftEmpty(runtime.path() / "kestrin.lock", std::chrono::seconds(10));
+  EXPECT_TRUE(kestrin.claimSingleInstance("kestrin"));
+  age(runtime.path() / "kestrin.lock", std::chrono::seconds(3600));
+  platform::RealDesktop second("Kestrin");
+  EXPECT_FALSE(second.claimSingleInstance("kestrin")) << "the copy that runs keeps its claim";
+
+  leftEmpty(runtime.path() / "tallamo.lock", std::chrono::seconds(0));
+  EXPECT_FALSE(second.claimSingleInstance("tallamo")) << "an empty lock just made may be one being taken";
 }
 
 TEST(RegistrationProgram, RegistersAFileOfTheSystemFolderAndFailsForAMissingOne) {

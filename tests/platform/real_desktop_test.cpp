@@ -13,12 +13,14 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/controls.h"
 #include "platform/files.h"
@@ -184,8 +186,8 @@ TEST_F(RealDesktop, TheSaveDialogAsksNothingAndAddsNoExtensionAndTheClipboardTak
     if (!dialog) return;
     title = dialog->windowTitle();
     // A question about the existing file would be a second modal window: it is counted and refused,
-    // and the dialog cancelled.
-    QTimer::singleShot(200, [&, dialog = QPointer<QFileDialog>(dialog)] {
+    // and the dialog cancelled. The look ends with the dialog, so that it cannot meet a later test's.
+    QTimer::singleShot(200, dialog, [&, dialog = QPointer<QFileDialog>(dialog)] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         ++questions;
         box->reject();
@@ -203,6 +205,43 @@ TEST_F(RealDesktop, TheSaveDialogAsksNothingAndAddsNoExtensionAndTheClipboardTak
 
   desktop.setClipboardText("第一行\r\n第二行");
   EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "第一行\r\n第二行");
+}
+
+// A name typed into the save dialog is the file written: a file whose name differs only in letter
+// case stays as it was, and a '\' is a character of the name, not a folder.
+TEST_F(RealDesktop, TheFileTypedIntoTheSaveDialogIsWrittenUnderExactlyThatName) {
+  platform::RealDesktop desktop("Tallamo");
+  PictureWindow window(desktop);
+  window.Load();
+  const fs::path folder = elsewhere.path();
+  const auto read = [](const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  fs::create_directory(folder / "2024");
+  for (const fs::path& file : {folder / "report.txt", folder / "2024" / "final.txt"})
+    std::ofstream(file, std::ios::binary) << "the user's";
+  window.Cg1.InitDir = folder.string();
+  for (const char* typed : {"Report.txt", "2024\\final.txt"}) {
+    SCOPED_TRACE(typed);
+    QTimer::singleShot(50, [typed] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        name->setText(QString::fromUtf8(typed));
+        static_cast<QDialog*>(dialog)->accept();  // the dialog's own OK
+      } else {
+        dialog->reject();
+      }
+    });
+    ASSERT_TRUE(window.Cg1.ShowSave());
+    EXPECT_EQ(fs::path(window.Cg1.FileName), folder / typed);
+    ASSERT_TRUE(platform::printTextFile(window.Cg1.FileName, "报表"));
+    EXPECT_EQ(read(folder / typed), platform::toGb18030("报表\r\n"));
+  }
+  EXPECT_EQ(read(folder / "report.txt"), "the user's");
+  EXPECT_EQ(read(folder / "2024" / "final.txt"), "the user's");
+  window.Unload();
 }
 
 namespace {

@@ -7,8 +7,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "platform/controls.h"
 #include "platform/scripted_desktop.h"
@@ -66,6 +68,13 @@ bool NotDigitOrPoint(int c) {
   return !((c >= '0' && c <= '9') || c == '.' || c == key::Back);
 }
 
+// A key with any text, as a keyboard layout or a typing tool sends it to the window.
+void SendKey(platform::Form& form, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent event(QEvent::KeyPress, qtKey, modifiers, text);
+  QCoreApplication::sendEvent(form.widget()->windowHandle(), &event);
+  platform::user::settle();
+}
+
 }  // namespace
 
 TEST_F(TextInput, EveryTypedCharacterAndControlCharacterPassesKeyPressFirst) {
@@ -107,6 +116,31 @@ TEST_F(TextInput, ADiscardedCharacterStaysOutAndTabAndArrowsStillWork) {
   w.Text2.setText("12\r\n34");
   EXPECT_EQ(w.Text2.Text(), "12") << "a box of one line holds no line break";
   EXPECT_EQ(w.codes.size(), asked + 1) << "text set from code raises nothing";
+}
+
+TEST_F(TextInput, EachCharacterOfAKeysTextPassesKeyPressFormatAndControlCharactersToo) {
+  const QString rlm(QChar(0x200F)), zwj(QChar(0x200D)), rlo(QChar(0x202E));
+  w.refuse = NotDigitOrPoint;
+  typeText(w, "12\u200F3");                 // a right-to-left mark between digits
+  SendKey(w, 0x200D, Qt::NoModifier, zwj);  // a joiner, by its own key
+  SendKey(w, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0)));
+  SendKey(w, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("45.5\t"));  // several characters
+  EXPECT_EQ(w.Text1.Text(), "12345.5");
+  EXPECT_EQ(w.codes, (std::vector<int>{'1', '2', 0x200F, '3', 0x200D, 0, '4', '5', '.', '5', '\t'}));
+
+  // A box that lets everything pass still takes no invisible character; Ctrl with a mark types nothing.
+  w.refuse = nullptr;
+  w.Text1.setText("");
+  w.codes.clear();
+  SendKey(w, Qt::Key_unknown, Qt::NoModifier, "x" + rlo + "y" + rlm);
+  SendKey(w, 0x200F, Qt::ControlModifier | Qt::ShiftModifier, rlm);
+  EXPECT_EQ(w.Text1.Text(), "xy");
+  EXPECT_EQ(w.codes, (std::vector<int>{'x', 0x202E, 'y', 0x200F}));
+
+  // Pasted or committed, a mark refuses the whole text.
+  EXPECT_TRUE(platform::user::pasteText(w.Text1, "9\u200F9"));
+  platform::user::commitText(w, "7\u200D7");
+  EXPECT_EQ(w.Text1.Text(), "xy");
 }
 
 TEST_F(TextInput, PastedAndInputMethodTextPassKeyPressWholeOrNotAtAll) {

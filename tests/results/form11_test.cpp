@@ -3,6 +3,8 @@
 // settings, and its design mode with the font and colour panels.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/files.h"
 #include "support/test_program.h"
 
@@ -268,6 +270,37 @@ TEST_F(Announcement, DesignModePicksApplyAndStoreAtOnceAndCancelChangesNothing) 
   f.Unload();
   open();
   EXPECT_TRUE(f.L3.font().size == 10.5 && f.L3.ForeColor() == 255);
+}
+
+TEST_F(Announcement, DesignModeTellsOfEachPickNotStoredAndStaysUntilItsEndIsStored) {
+  auto& f = screen();
+  auto& d = t.desktop();
+  set("配置信息", "设计模式", "On");
+  open();
+  const std::filesystem::path file = platform::resolvePath(t.path("\\config\\Result.ini"));
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  d.answerFontDialog({.name = "黑体", .size = 20.0f, .bold = false, .italic = false});
+  ASSERT_TRUE(pickListEntry(f.C1, 1));
+  d.answerColourDialog(255);
+  ASSERT_TRUE(pickListEntry(f.C2, 1));
+  ASSERT_TRUE(click(f.Command7));
+  ASSERT_EQ(d.messages().size(), 3u) << "one message for each pick and one for the return";
+  for (const auto& m : d.messages()) {
+    EXPECT_EQ(m.text, "数据保存失败！");
+    EXPECT_EQ(m.style, platform::mb::OKOnly | platform::mb::Critical);
+    EXPECT_EQ(m.caption, "出错啦！");
+  }
+  EXPECT_EQ(stored("配置信息", "设计模式"), "On");
+  EXPECT_TRUE(f.visible() && f.Command7.Visible()) << "design mode goes on";
+  EXPECT_FALSE(t.program().form10.loaded());
+
+  std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  ASSERT_TRUE(click(f.Command7));
+  EXPECT_EQ(stored("配置信息", "设计模式"), "Off");
+  EXPECT_FALSE(f.loaded());
+  EXPECT_TRUE(t.program().form10.visible());
+  EXPECT_EQ(d.messages().size(), 3u);
 }
 
 TEST_F(Announcement, DesignModeEndsOnlyByItsReturnButton) {

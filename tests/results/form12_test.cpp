@@ -209,6 +209,23 @@ TEST(Report, TheCopyHasNoFinalLineEndAndTheSavedFileHasOne) {
   ASSERT_TRUE(click(s.report.Command3));
   EXPECT_EQ(platform::readFileBytes(file), platform::toGb18030("改过的报表\r\n第二行\r\n"));
   EXPECT_EQ(std::distance(fs::directory_iterator(out.path()), fs::directory_iterator()), 1);
+
+  // The name exactly as picked: the user's files whose names differ in letter case, or that a '\'
+  // would reach in a subfolder, stay as they were.
+  fs::create_directory(out.path() / "2024");
+  for (const char* name : {"report.txt", "2024/final.txt"})
+    ASSERT_TRUE(platform::writeFileAtomically((out.path() / name).string(), "the user's"));
+  for (const char* name : {"Report.txt", "2024\\final.txt"}) {
+    s.t.desktop().answerFileDialog((out.path() / name).string());
+    ASSERT_TRUE(click(s.report.Command3));
+  }
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(out.path())) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"2024", "2024\\final.txt", "Report.txt", "report.txt", "辩论赛报表"}));
+  EXPECT_EQ(platform::readFileBytes((out.path() / "report.txt").string()), "the user's");
+  EXPECT_EQ(platform::readFileBytes((out.path() / "2024" / "final.txt").string()), "the user's");
 }
 
 TEST(Report, ASaveThatFailsIsToldAndLeavesNoPartialFile) {
