@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWindow>
 #include <cmath>
 
@@ -575,23 +576,24 @@ void FormWidget::mousePressEvent(QMouseEvent* event) {
                              pos] { f->mouseOnBareArea(1, b, s, toTwips(pos.x()), toTwips(pos.y())); });
 }
 
-// True while a text box or a combo box has the window's focus: the arrow keys work there.
-bool FormWidget::editing() const {
+// True while a text box, a combo box or a scroll bar has the window's focus: the arrow keys work there.
+bool FormWidget::takesArrowKeys() const {
   for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget())
-    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) return true;
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QScrollBar*>(w))
+      return true;
   return false;
 }
 
 // Key presses reach the window first, whichever of its controls has the focus. The arrow keys
-// stay with the window unless a text or combo box has the focus: they never move the focus between
-// buttons.
+// stay with the window unless a text box, a combo box or a scroll bar has the focus: they never move
+// the focus between buttons.
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
   if (form_ && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = windowsKeyCode(key->key());
     if (code != 0) {
       form_->desktop().dispatch([f = form_, code, s = shiftMask(key->modifiers())] { f->keyDown(code, s); });
-      if (code >= key::Left && code <= key::Down && !editing()) return true;
+      if (code >= key::Left && code <= key::Down && !takesArrowKeys()) return true;
     }
   }
   return QWidget::eventFilter(watched, event);
