@@ -268,6 +268,14 @@ Control* Form::control(std::string_view name, int index) const {
   return nullptr;
 }
 
+Control* Form::ActiveControl() const {
+  if (!widget_) return nullptr;
+  for (QWidget* w = widget_->focusWidget(); w && w != widget_; w = w->parentWidget())
+    for (Control* c : controls_)
+      if (c->widget() == w) return c;
+  return nullptr;
+}
+
 void Form::Load() {
   if (loaded_ || desktop_.ended()) return;
   loaded_ = true;
@@ -509,9 +517,11 @@ void Form::becameActive() {
 
 // --- FormWidget
 
+// The window itself is no Tab stop: Tab goes from control to control. Its keys reach it all the same
+// (eventFilter), also while no control has the focus.
 FormWidget::FormWidget(Form& form) : form_(&form) {
   setMouseTracking(true);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void FormWidget::setPicturePixmap(const QPixmap& pixmap) {
