@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/qt_support.h"
@@ -49,19 +50,26 @@ class PointerWidget : public Base, public Peer {
     const QPointF p = e->position();
     const int b = buttonCode(e->button()), s = shiftMask(e->modifiers());
     const bool inside = Base::rect().contains(p.toPoint());
+    const bool second = std::exchange(doubleClicked_, false);
     send([=](Control& c) {
       if (c.MouseUp) c.MouseUp(b, s, toTwips(p.x()), toTwips(p.y()));
     });
-    if (inside && b == 1)
+    if (inside && b == 1 && !second)
       send([](Control& c) {
         if (c.Click) c.Click();
       });
   }
+  // A double-click raises Click at its first release, DblClick at its second press, and no second
+  // Click.
   void mouseDoubleClickEvent(QMouseEvent*) override {
+    doubleClicked_ = true;
     send([](Control& c) {
       if (c.DblClick) c.DblClick();
     });
   }
+
+ private:
+  bool doubleClicked_ = false;
 };
 
 class LabelWidget : public PointerWidget<QLabel> {

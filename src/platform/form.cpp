@@ -192,7 +192,12 @@ void Control::applyGeometry() {
 
 void Control::setVisible(bool v) {
   visible_ = v;
-  if (widget_) widget_->setVisible(v);
+  if (!widget_) return;
+  widget_->setVisible(v);
+  // Qt moves the focus from a control that hides to the next one, but leaves it where it was when no
+  // other can take it, and a hidden button would still be pressed by Space: the window takes it then.
+  QWidget* window = widget_->window();
+  if (QWidget* focus = window->focusWidget(); !v && focus && !focus->isVisibleTo(window)) focus->clearFocus();
 }
 
 void Control::setEnabled(bool v) {

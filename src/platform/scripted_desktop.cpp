@@ -296,13 +296,19 @@ bool click(Control& control) {
   return true;
 }
 
+// Press, release, the second press that the window system reports as a double-click, release.
 bool doubleClick(Control& control) {
   if (!usable(control)) return false;
-  QWidget* w = control.widget();
+  QPointer<QWidget> w = control.widget();
   // A box with scroll bars is clicked on the area that shows its content.
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) w = area->viewport();
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(w.data())) w = area->viewport();
   const QPointF centre(w->width() / 2.0, w->height() / 2.0);
-  sendMouse(w, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    if (!w) break;
+    const bool down = type != QEvent::MouseButtonRelease;
+    sendMouse(w, type, centre, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton);
+  }
   settle();
   return true;
 }
