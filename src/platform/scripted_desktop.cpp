@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionSlider>
 #include <QWindow>
 #include <algorithm>
@@ -444,11 +445,21 @@ bool pasteText(TextBox& box, const std::string& text) {
   return true;
 }
 
+// The list is opened with a click on the combo's arrow; the entry is chosen in it and taken with Enter.
 bool pickListEntry(ComboBox& combo, int index) {
   if (!usable(combo) || index < 0 || index >= combo.ListCount()) return false;
   auto* w = static_cast<QComboBox*>(combo.widget());
-  w->showPopup();
+  QStyleOptionComboBox option;
+  option.initFrom(w);
+  option.editable = w->isEditable();
+  option.subControls = QStyle::SC_All;
+  const QPointF arrow =
+      QRectF(w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, w)).center();
+  sendMouse(w, QEvent::MouseButtonPress, arrow, Qt::LeftButton, Qt::LeftButton);
   QAbstractItemView* list = w->view();
+  if (!list->isVisible()) return false;
+  sendMouse(list->viewport(), QEvent::MouseButtonRelease,
+            list->viewport()->mapFromGlobal(w->mapToGlobal(arrow)), Qt::LeftButton, Qt::NoButton);
   list->setCurrentIndex(w->model()->index(index, w->modelColumn()));
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QCoreApplication::sendEvent(list, &enter);
