@@ -120,8 +120,8 @@ class FrameWidget : public QGroupBox, public Peer {
 };
 
 // Never drawn inverted: its scale runs from the top or left end (see ScrollBar::position). It takes
-// the focus, and its keys are those of the design's platform, whatever the orientation (Qt's own
-// turn Left and Right round on a horizontal bar).
+// the focus; Up and Left step toward the top or left end whatever the orientation (Qt's own keys turn
+// Left and Right round on a horizontal bar).
 class ScrollBarWidget : public QScrollBar, public Peer {
  public:
   ScrollBarWidget(Control& control, Qt::Orientation o, QWidget* parent) : QScrollBar(o, parent) {
