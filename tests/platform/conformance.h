@@ -38,6 +38,15 @@ inline bool showActive(platform::Form& form) {
   return form.widget() && QTest::qWaitForWindowActive(form.widget());
 }
 
+// A test on a window of the real desktop, shown and active.
+template <class W>
+class Test : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(showActive(w)); }
+  platform::RealDesktop desktop{"Tallamo"};
+  W w{desktop};
+};
+
 // A key as the keyboard sends it: to the window, which hands it to the control with the focus.
 inline void key(platform::Form& form, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(form.widget()->windowHandle(), k, modifiers);

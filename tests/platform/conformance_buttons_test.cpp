@@ -26,12 +26,7 @@ class ButtonWindow : public conformance::Window {
   }
 };
 
-class ButtonConformance : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(conformance::showActive(w)); }
-  platform::RealDesktop desktop{"Tallamo"};
-  ButtonWindow w{desktop};
-};
+using ButtonConformance = conformance::Test<ButtonWindow>;
 
 }  // namespace
 

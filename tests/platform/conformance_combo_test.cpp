@@ -46,17 +46,14 @@ QAbstractItemView* openList(platform::ComboBox& c) {
   return combo->view()->isVisible() ? combo->view() : nullptr;
 }
 
-class ComboConformance : public ::testing::Test {
+class ComboConformance : public conformance::Test<ComboWindow> {
  protected:
-  void SetUp() override { ASSERT_TRUE(conformance::showActive(w)); }
   // A click into the edit field, everything in it selected, and text typed over it.
   void typeOver(const std::string& text) {
     QTest::mouseClick(comboOf(w.C1)->lineEdit(), Qt::LeftButton);
     conformance::key(w, Qt::Key_A, Qt::ControlModifier);
     conformance::type(w, text);
   }
-  platform::RealDesktop desktop{"Tallamo"};
-  ComboWindow w{desktop};
 };
 
 }  // namespace

@@ -41,9 +41,8 @@ class FocusWindow : public conformance::Window {
   void Form_KeyDown(int KeyCode, int) override { log.push_back("Form_KeyDown " + std::to_string(KeyCode)); }
 };
 
-class FocusConformance : public ::testing::Test {
+class FocusConformance : public conformance::Test<FocusWindow> {
  protected:
-  void SetUp() override { ASSERT_TRUE(conformance::showActive(w)); }
   // Where the focus goes at each Tab (Shift+Tab backwards); "-" for no control.
   std::string tabs(int count, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     std::string order;
@@ -54,8 +53,6 @@ class FocusConformance : public ::testing::Test {
     }
     return order;
   }
-  platform::RealDesktop desktop{"Tallamo"};
-  FocusWindow w{desktop};
 };
 
 }  // namespace

@@ -43,12 +43,9 @@ class PointerWindow : public conformance::Window {
   }
 };
 
-class PointerConformance : public ::testing::Test {
+class PointerConformance : public conformance::Test<PointerWindow> {
  protected:
-  void SetUp() override { ASSERT_TRUE(conformance::showActive(w)); }
   QWindow* window() { return w.widget()->windowHandle(); }
-  platform::RealDesktop desktop{"Tallamo"};
-  PointerWindow w{desktop};
 };
 
 }  // namespace

@@ -52,12 +52,7 @@ void wheel(platform::ScrollBar& bar, int notches) {
   QApplication::sendEvent(bar.widget(), &event);
 }
 
-class ScrollBarConformance : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(conformance::showActive(w)); }
-  platform::RealDesktop desktop{"Tallamo"};
-  BarWindow w{desktop};
-};
+using ScrollBarConformance = conformance::Test<BarWindow>;
 
 }  // namespace
 

@@ -26,12 +26,11 @@ class TextWindow : public conformance::Window {
   }
 };
 
+using TextBoxConformance = conformance::Test<TextWindow>;
+
 }  // namespace
 
-TEST(TextBoxConformance, KeyPressSeesEachTypedCharacterFirstAndMayDiscardOrReplaceIt) {
-  platform::RealDesktop desktop("Tallamo");
-  TextWindow w(desktop);
-  ASSERT_TRUE(conformance::showActive(w));
+TEST_F(TextBoxConformance, KeyPressSeesEachTypedCharacterFirstAndMayDiscardOrReplaceIt) {
   QTest::mouseClick(w.Text1.widget(), Qt::LeftButton);
   ASSERT_EQ(conformance::focused(w), w.Text1.widget());
 
