@@ -1,6 +1,8 @@
 #include "platform/combo_box.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
 
@@ -10,25 +12,45 @@ namespace platform {
 
 namespace {
 
+// Qt reports as `activated` the pick from the opened list and the arrow keys on the closed box, but
+// also an edit field whose text equals an entry when its editing ends (Enter, Tab, the focus going
+// elsewhere, the list being opened). Those last ones are typing, not picks: they are let through to
+// the edit field and their `activated` is dropped.
 class ComboBoxWidget : public QComboBox, public Peer {
  public:
   ComboBoxWidget(ComboBox& combo, QWidget* parent) : QComboBox(parent) {
     owner = &combo;
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);  // no completion: what is typed stays as typed, Enter picks nothing
+    setCompleter(nullptr);  // no completion: what is typed stays as typed
     setPalette(systemPalette());
     // What the user types; a pick sets the text through `activated` alone.
     QObject::connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
       if (auto* c = static_cast<ComboBox*>(owner)) c->textEdited(ss(text));
     });
     QObject::connect(this, &QComboBox::activated, this, [this](int index) {
+      if (editingEnds_ > 0) return;
       if (auto* c = static_cast<ComboBox*>(owner)) c->picked(ss(itemText(index)));
     });
   }
 
  protected:
   void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+  void keyPressEvent(QKeyEvent* e) override {
+    const int enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter ? 1 : 0;
+    editingEnds_ += enter;
+    QComboBox::keyPressEvent(e);
+    editingEnds_ -= enter;
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    ++editingEnds_;
+    QComboBox::focusOutEvent(e);
+    --editingEnds_;
+  }
+
+ private:
+  // Above 0 while the edit field ends its editing: nothing it raises then is a pick.
+  int editingEnds_ = 0;
 };
 
 }  // namespace

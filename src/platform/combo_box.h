@@ -9,9 +9,9 @@
 namespace platform {
 
 // An edit field with a list. Click is raised by every pick of a list entry by the user: from the
-// opened list, also of the entry already shown, and by the arrow keys on the closed box. Typing, Enter
-// and setting the text from code raise nothing and add nothing to the list; the mouse wheel changes
-// nothing.
+// opened list, also of the entry already shown, and by the arrow keys on the closed box. Typing, Enter,
+// Tab, the focus going elsewhere and setting the text from code raise nothing and add nothing to the
+// list, also when the text typed equals an entry; it stays as typed. The mouse wheel changes nothing.
 class ComboBox : public Control {
  public:
   using Control::Control;

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/qt_support.h"
@@ -48,19 +50,26 @@ class PointerWidget : public Base, public Peer {
     const QPointF p = e->position();
     const int b = buttonCode(e->button()), s = shiftMask(e->modifiers());
     const bool inside = Base::rect().contains(p.toPoint());
+    const bool second = std::exchange(doubleClicked_, false);
     send([=](Control& c) {
       if (c.MouseUp) c.MouseUp(b, s, toTwips(p.x()), toTwips(p.y()));
     });
-    if (inside && b == 1)
+    if (inside && b == 1 && !second)
       send([](Control& c) {
         if (c.Click) c.Click();
       });
   }
+  // A double-click raises Click at its first release, DblClick at its second press, and no second
+  // Click.
   void mouseDoubleClickEvent(QMouseEvent*) override {
+    doubleClicked_ = true;
     send([](Control& c) {
       if (c.DblClick) c.DblClick();
     });
   }
+
+ private:
+  bool doubleClicked_ = false;
 };
 
 class LabelWidget : public PointerWidget<QLabel> {
@@ -110,11 +119,43 @@ class FrameWidget : public QGroupBox, public Peer {
   }
 };
 
+// Never drawn inverted: its scale runs from the top or left end (see ScrollBar::position). It takes
+// the focus; Up and Left step toward the top or left end whatever the orientation (Qt's own keys turn
+// Left and Right round on a horizontal bar).
 class ScrollBarWidget : public QScrollBar, public Peer {
  public:
   ScrollBarWidget(Control& control, Qt::Orientation o, QWidget* parent) : QScrollBar(o, parent) {
     owner = &control;
     setPalette(systemPalette());
+    setFocusPolicy(Qt::StrongFocus);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    switch (e->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Left:
+        triggerAction(SliderSingleStepSub);
+        break;
+      case Qt::Key_Down:
+      case Qt::Key_Right:
+        triggerAction(SliderSingleStepAdd);
+        break;
+      case Qt::Key_PageUp:
+        triggerAction(SliderPageStepSub);
+        break;
+      case Qt::Key_PageDown:
+        triggerAction(SliderPageStepAdd);
+        break;
+      case Qt::Key_Home:
+        triggerAction(SliderToMinimum);
+        break;
+      case Qt::Key_End:
+        triggerAction(SliderToMaximum);
+        break;
+      default:
+        e->ignore();
+    }
   }
 };
 
@@ -359,11 +400,12 @@ void ScrollBar::resetDesign() {
 
 QWidget* ScrollBar::createWidget(QWidget* parent) {
   auto* w = new ScrollBarWidget(*this, vertical_ ? Qt::Vertical : Qt::Horizontal, parent);
-  // Arrow and page clicks change the value at once; a dragged thumb counts at its release.
-  QObject::connect(w, &QScrollBar::valueChanged, w, [this, w](int v) {
-    if (!w->isSliderDown()) userDragged(v);
+  // Arrow and page clicks, the wheel and keys change the value at once; a dragged thumb counts at
+  // its release.
+  QObject::connect(w, &QScrollBar::valueChanged, w, [this, w](int p) {
+    if (!w->isSliderDown()) userMoved(position(p));
   });
-  QObject::connect(w, &QScrollBar::sliderReleased, w, [this, w] { userDragged(w->value()); });
+  QObject::connect(w, &QScrollBar::sliderReleased, w, [this, w] { userMoved(position(w->value())); });
   return w;
 }
 
@@ -372,15 +414,19 @@ void ScrollBar::attach(QWidget* parent) {
   syncWidget();
 }
 
+int ScrollBar::position(int value) const {
+  if (min_ <= max_) return value;
+  return static_cast<int>(static_cast<long long>(min_) + max_ - value);
+}
+
 void ScrollBar::syncWidget() {
   auto* w = static_cast<QScrollBar*>(widget());
   if (!w) return;
   const QSignalBlocker block(w);
   w->setRange(std::min(min_, max_), std::max(min_, max_));
-  w->setInvertedAppearance(min_ > max_);
   w->setSingleStep(smallChange_);
   w->setPageStep(largeChange_);
-  w->setValue(value_);
+  w->setValue(position(value_));
 }
 
 void ScrollBar::setRange(int min, int max) {
@@ -399,13 +445,7 @@ bool ScrollBar::setValue(int value) {
   return true;
 }
 
-void ScrollBar::userStep(int delta) {
-  const int direction = max_ >= min_ ? 1 : -1;
-  const int target = std::clamp(value_ + direction * delta, std::min(min_, max_), std::max(min_, max_));
-  setValue(target);
-}
-
-void ScrollBar::userDragged(int value) {
+void ScrollBar::userMoved(int value) {
   setValue(value);
 }
 

@@ -120,7 +120,11 @@ class Image : public Control {
   bool stretch_ = false;
 };
 
-// A horizontal or vertical scroll bar. Min may exceed Max (the bar then runs the other way).
+// A horizontal or vertical scroll bar. Min stands at the top or left end, Max at the bottom or right
+// end, also when Min exceeds Max. Every way of moving it goes toward the end on the side pressed: the
+// arrows, a click in the trough, the wheel (up toward the top or left), and the keys while it has the
+// focus (Up and Left toward Min, Down and Right toward Max, Page Up and Page Down by LargeChange, Home
+// to Min, End to Max).
 class ScrollBar : public Control {
  public:
   ScrollBar(Form& form, std::string name, bool vertical, int index = -1)
@@ -137,16 +141,19 @@ class ScrollBar : public Control {
   void setLargeChange(int step) { largeChange_ = step; }
   bool vertical() const { return vertical_; }
 
-  // Raised when the value changes from code, by an arrow or page click, or at the release of a
-  // dragged thumb.
+  // Raised when the value changes from code, by an arrow or page click, the wheel or a key, or at the
+  // release of a dragged thumb.
   std::function<void()> Change;
 
   bool windowed() const override { return true; }
   void resetDesign() override;
   void attach(QWidget* parent) override;
-  // The user's actions, as the widget reports them.
-  void userStep(int delta);
-  void userDragged(int value);
+  // --- used by the widget
+  // The place of a value on the widget's scale, which runs from its top or left end; the same
+  // formula turns a place back into a value.
+  int position(int value) const;
+  // The user moved the bar to a value.
+  void userMoved(int value);
 
  protected:
   std::string kindName() const override { return vertical_ ? "VScrollBar" : "HScrollBar"; }

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWindow>
 #include <cmath>
 
@@ -191,7 +192,12 @@ void Control::applyGeometry() {
 
 void Control::setVisible(bool v) {
   visible_ = v;
-  if (widget_) widget_->setVisible(v);
+  if (!widget_) return;
+  widget_->setVisible(v);
+  // Qt moves the focus from a control that hides to the next one, but leaves it where it was when no
+  // other can take it, and a hidden button would still be pressed by Space: the window takes it then.
+  QWidget* window = widget_->window();
+  if (QWidget* focus = window->focusWidget(); !v && focus && !focus->isVisibleTo(window)) focus->clearFocus();
 }
 
 void Control::setEnabled(bool v) {
@@ -264,6 +270,14 @@ Form::~Form() {
 Control* Form::control(std::string_view name, int index) const {
   for (Control* c : controls_)
     if (c->Name() == name && c->Index() == index) return c;
+  return nullptr;
+}
+
+Control* Form::ActiveControl() const {
+  if (!widget_) return nullptr;
+  for (QWidget* w = widget_->focusWidget(); w && w != widget_; w = w->parentWidget())
+    for (Control* c : controls_)
+      if (c->widget() == w) return c;
   return nullptr;
 }
 
@@ -508,9 +522,11 @@ void Form::becameActive() {
 
 // --- FormWidget
 
+// The window itself is no Tab stop: Tab goes from control to control. Its keys reach it all the same
+// (eventFilter), also while no control has the focus.
 FormWidget::FormWidget(Form& form) : form_(&form) {
   setMouseTracking(true);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void FormWidget::setPicturePixmap(const QPixmap& pixmap) {
@@ -575,23 +591,24 @@ void FormWidget::mousePressEvent(QMouseEvent* event) {
                              pos] { f->mouseOnBareArea(1, b, s, toTwips(pos.x()), toTwips(pos.y())); });
 }
 
-// True while a text box or a combo box has the window's focus: the arrow keys work there.
-bool FormWidget::editing() const {
+// True while a text box, a combo box or a scroll bar has the window's focus: the arrow keys work there.
+bool FormWidget::takesArrowKeys() const {
   for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget())
-    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) return true;
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QScrollBar*>(w))
+      return true;
   return false;
 }
 
 // Key presses reach the window first, whichever of its controls has the focus. The arrow keys
-// stay with the window unless a text or combo box has the focus: they never move the focus between
-// buttons.
+// stay with the window unless a text box, a combo box or a scroll bar has the focus: they never move
+// the focus between buttons.
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
   if (form_ && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const int code = windowsKeyCode(key->key());
     if (code != 0) {
       form_->desktop().dispatch([f = form_, code, s = shiftMask(key->modifiers())] { f->keyDown(code, s); });
-      if (code >= key::Left && code <= key::Down && !editing()) return true;
+      if (code >= key::Left && code <= key::Down && !takesArrowKeys()) return true;
     }
   }
   return QWidget::eventFilter(watched, event);

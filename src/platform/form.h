@@ -179,6 +179,8 @@ class Form {
 
   const std::vector<Control*>& controls() const { return controls_; }
   Control* control(std::string_view name, int index = -1) const;
+  // The control that has the window's keyboard focus; none while no control has it.
+  Control* ActiveControl() const;
 
   // --- used by the platform
   QWidget* widget() const { return widget_; }

@@ -68,7 +68,7 @@ class FormWidget : public QWidget {
 
  private:
   bool overControl(const QPoint& pos) const;
-  bool editing() const;
+  bool takesArrowKeys() const;
   Form* form_;
   QColor background_;
   QPixmap picture_;

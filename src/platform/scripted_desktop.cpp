@@ -18,6 +18,9 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSlider>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -294,13 +297,19 @@ bool click(Control& control) {
   return true;
 }
 
+// Press, release, the second press that the window system reports as a double-click, release.
 bool doubleClick(Control& control) {
   if (!usable(control)) return false;
-  QWidget* w = control.widget();
+  QPointer<QWidget> w = control.widget();
   // A box with scroll bars is clicked on the area that shows its content.
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) w = area->viewport();
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(w.data())) w = area->viewport();
   const QPointF centre(w->width() / 2.0, w->height() / 2.0);
-  sendMouse(w, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    if (!w) break;
+    const bool down = type != QEvent::MouseButtonRelease;
+    sendMouse(w, type, centre, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton);
+  }
   settle();
   return true;
 }
@@ -438,11 +447,21 @@ bool pasteText(TextBox& box, const std::string& text) {
   return true;
 }
 
+// The list is opened with a click on the combo's arrow; the entry is chosen in it and taken with Enter.
 bool pickListEntry(ComboBox& combo, int index) {
   if (!usable(combo) || index < 0 || index >= combo.ListCount()) return false;
   auto* w = static_cast<QComboBox*>(combo.widget());
-  w->showPopup();
+  QStyleOptionComboBox option;
+  option.initFrom(w);
+  option.editable = w->isEditable();
+  option.subControls = QStyle::SC_All;
+  const QPointF arrow =
+      QRectF(w->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, w)).center();
+  sendMouse(w, QEvent::MouseButtonPress, arrow, Qt::LeftButton, Qt::LeftButton);
   QAbstractItemView* list = w->view();
+  if (!list->isVisible()) return false;
+  sendMouse(list->viewport(), QEvent::MouseButtonRelease,
+            list->viewport()->mapFromGlobal(w->mapToGlobal(arrow)), Qt::LeftButton, Qt::NoButton);
   list->setCurrentIndex(w->model()->index(index, w->modelColumn()));
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
   QCoreApplication::sendEvent(list, &enter);
@@ -464,29 +483,71 @@ bool closeWindow(Form& form) {
   return true;
 }
 
-bool clickArrow(ScrollBar& bar, int direction) {
+namespace {
+
+// The parts of a scroll bar as its style draws them.
+QRect scrollBarPart(QScrollBar* w, QStyle::SubControl part) {
+  QStyleOptionSlider option;
+  option.initFrom(w);
+  option.subControls = QStyle::SC_All;
+  option.orientation = w->orientation();
+  if (w->orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+  option.minimum = w->minimum();
+  option.maximum = w->maximum();
+  option.sliderPosition = w->sliderPosition();
+  option.sliderValue = w->value();
+  option.singleStep = w->singleStep();
+  option.pageStep = w->pageStep();
+  option.upsideDown = w->invertedAppearance();
+  return w->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, w);
+}
+
+// A left click on a part of the bar; false when the part has no room (the trough beside a thumb at
+// its end).
+bool clickBarPart(ScrollBar& bar, QStyle::SubControl part) {
   if (!usable(bar)) return false;
-  bar.userStep(direction * bar.SmallChange());
+  auto* w = static_cast<QScrollBar*>(bar.widget());
+  const QRect area = scrollBarPart(w, part);
+  if (area.isEmpty()) return false;
+  const QPointF at = QRectF(area).center();
+  sendMouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  sendMouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
   settle();
   return true;
+}
+
+}  // namespace
+
+bool clickArrow(ScrollBar& bar, int direction) {
+  return clickBarPart(bar, direction > 0 ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
 }
 
 bool clickPage(ScrollBar& bar, int direction) {
-  if (!usable(bar)) return false;
-  bar.userStep(direction * bar.LargeChange());
-  settle();
-  return true;
+  return clickBarPart(bar, direction > 0 ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
 }
 
-// The thumb is pressed, passes every value on its way, and is released there, as the widget reports it.
+// The thumb is pressed, dragged pixel by pixel to the place of the value, and released there.
 bool dragThumb(ScrollBar& bar, int value) {
   if (!usable(bar)) return false;
   auto* w = static_cast<QScrollBar*>(bar.widget());
-  const int target = std::clamp(value, w->minimum(), w->maximum());
-  w->setSliderDown(true);
-  for (int v = w->sliderPosition(); v != target; v += v < target ? 1 : -1) w->setSliderPosition(v);
-  w->setSliderPosition(target);
-  w->setSliderDown(false);
+  const int target = std::clamp(bar.position(value), w->minimum(), w->maximum());
+  const bool horizontal = w->orientation() == Qt::Horizontal;
+  const QRect groove = scrollBarPart(w, QStyle::SC_ScrollBarGroove);
+  const QRect thumb = scrollBarPart(w, QStyle::SC_ScrollBarSlider);
+  const int span = horizontal ? groove.width() - thumb.width() : groove.height() - thumb.height();
+  const int shift = (horizontal ? groove.left() - thumb.left() : groove.top() - thumb.top()) +
+                    QStyle::sliderPositionFromValue(w->minimum(), w->maximum(), target, span);
+  QPointF at = QRectF(thumb).center();
+  sendMouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  for (int moved = 0; moved != shift;) {
+    moved += shift > moved ? 1 : -1;
+    const QPointF to = at + (horizontal ? QPointF(moved, 0) : QPointF(0, moved));
+    sendMouse(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  }
+  at += horizontal ? QPointF(shift, 0) : QPointF(0, shift);
+  // A bar with more values than pixels cannot show every value at a pixel of its own.
+  if (w->isSliderDown() && w->sliderPosition() != target) w->setSliderPosition(target);
+  sendMouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
   settle();
   return true;
 }

@@ -209,7 +209,9 @@ bool pickListEntry(ComboBox& combo, int index);
 bool focus(Control& control);
 // The close box of the window's frame.
 bool closeWindow(Form& form);
-// Scroll bar: an arrow click (+1 toward Max, -1 toward Min), a page click, a drag released at value.
+// Scroll bar: a click on an arrow or in the trough (+1 on the side of Max, the bottom or right end; -1
+// on the side of Min), a drag of the thumb released at a value. A trough click where the thumb leaves
+// no room is refused (false).
 bool clickArrow(ScrollBar& bar, int direction);
 bool clickPage(ScrollBar& bar, int direction);
 bool dragThumb(ScrollBar& bar, int value);

@@ -248,13 +248,16 @@ TEST_F(Windows, ScrollBarChangeComesWithEveryNewValueButNotDuringADrag) {
   platform::user::clickPage(a.HS1, -1);
   platform::user::dragThumb(a.HS1, 70);
   platform::user::clickArrow(a.HS1, 1);
-  platform::user::clickPage(a.HS1, 100);
+  platform::user::dragThumb(a.HS1, 98);
+  platform::user::clickPage(a.HS1, 1);
   EXPECT_EQ(a.HS1.Value(), 100) << "a page click stops at Max";
+  EXPECT_FALSE(platform::user::clickPage(a.HS1, 1)) << "no trough is left beside the thumb";
   std::vector<std::string> changes;
   for (const auto& e : a.log)
     if (e.rfind("HS1_Change", 0) == 0) changes.push_back(e);
-  EXPECT_EQ(changes, (std::vector<std::string>{"HS1_Change 40", "HS1_Change 42", "HS1_Change 37",
-                                               "HS1_Change 70", "HS1_Change 72", "HS1_Change 100"}));
+  EXPECT_EQ(changes,
+            (std::vector<std::string>{"HS1_Change 40", "HS1_Change 42", "HS1_Change 37", "HS1_Change 70",
+                                      "HS1_Change 72", "HS1_Change 98", "HS1_Change 100"}));
 }
 
 TEST_F(Windows, DesignValuesRaiseNoEventsAtAnyLoad) {

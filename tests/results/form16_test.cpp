@@ -77,6 +77,24 @@ TEST_F(ScoreEntry, OnlyDigitsPointsAndBackspaceGetIntoTheBoxes) {
   EXPECT_EQ(t.desktop().messages().size(), 10u);
 }
 
+TEST_F(ScoreEntry, TabGoesFromBoxToBoxThenToTheButtonsThatCanBePressedAndNeverToTheWindow) {
+  auto& f = entry();
+  const auto tabs = [&](int count, int shift) {
+    std::string order;
+    for (int i = 0; i < count; ++i) {
+      pressKey(f, key::Tab, shift);
+      const platform::Control* c = f.ActiveControl();
+      order += (c ? c->Name() : "-") + " ";
+    }
+    return order;
+  };
+  EXPECT_EQ(f.ActiveControl(), &f.Text1);
+  EXPECT_EQ(tabs(7, 0), "Text2 Text3 Text4 Command1 Command3 Text1 Text2 ");
+  EXPECT_EQ(tabs(3, 1), "Text1 Command3 Command1 ") << "Shift+Tab goes back";
+  f.Command2.setEnabled(true);
+  EXPECT_EQ(tabs(2, 0), "Command2 Command3 ");
+}
+
 TEST_F(ScoreEntry, TheSaveStoresTheScoresAsTypedAndTheWinnerByTheirNumbers) {
   auto& f = entry();
   click(f.Command1);

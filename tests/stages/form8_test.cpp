@@ -96,6 +96,9 @@ TEST(AwardsPage, EveryChangeOfTheBarIsStoredAtOnceAndRestoredNextTime) {
   EXPECT_EQ(p.player().volume(), 78);
   ASSERT_TRUE(platform::user::clickPage(f.Vl1, -1));  // above the thumb: toward 100
   EXPECT_EQ(p.stored("音量大小"), "83");
+  ASSERT_TRUE(platform::user::focus(f.Vl1));
+  ASSERT_TRUE(platform::user::pressKey(f, platform::key::Up));  // toward the top, 100
+  EXPECT_EQ(p.stored("音量大小"), "85");
 
   // A dragged thumb counts once, where it is let go.
   auto from = p.mark();
