@@ -102,11 +102,22 @@ class ImageWidget : public PointerWidget<QWidget> {
   bool stretch_ = false;
 };
 
+// Pressed by a click, by Space and, as on the desktop the program was designed for, by Enter while it
+// has the focus (a Qt button outside a dialog ignores Enter).
 class ButtonWidget : public QPushButton, public Peer {
  public:
   ButtonWidget(Control& control, QWidget* parent) : QPushButton(parent) {
     owner = &control;
     setPalette(systemPalette());
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(e);
   }
 };
 

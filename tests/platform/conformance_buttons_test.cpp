@@ -1,5 +1,5 @@
 // Command buttons and check boxes: Click comes with a click released over the control and with Space
-// while it has the focus; a check box's Click comes with every change of its value and only then.
+// or Enter while it has the focus; a check box's Click comes with every change of its value and only then.
 #include <QCheckBox>
 
 #include "conformance.h"
@@ -30,7 +30,7 @@ using ButtonConformance = conformance::Test<ButtonWindow>;
 
 }  // namespace
 
-TEST_F(ButtonConformance, AButtonIsClickedByAReleaseOverItOrBySpace) {
+TEST_F(ButtonConformance, AButtonIsClickedByAReleaseOverItOrBySpaceOrEnter) {
   QWidget* button = w.Command1.widget();
   QTest::mouseClick(button, Qt::LeftButton);
   QTest::mouseClick(button, Qt::RightButton);
@@ -40,10 +40,14 @@ TEST_F(ButtonConformance, AButtonIsClickedByAReleaseOverItOrBySpace) {
   EXPECT_EQ(conformance::focused(w), button) << "a click gives the focus";
   conformance::key(w, Qt::Key_Space);
   EXPECT_EQ(w.log.size(), 2u);
+  conformance::key(w, Qt::Key_Return);
+  conformance::key(w, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(w.log.size(), 4u) << "Enter presses the button with the focus";
   w.Command1.setEnabled(false);
   QTest::mouseClick(button, Qt::LeftButton);
   conformance::key(w, Qt::Key_Space);
-  EXPECT_EQ(w.logOf("Command1").size(), 2u) << "a disabled button is not pressed";
+  conformance::key(w, Qt::Key_Return);
+  EXPECT_EQ(w.logOf("Command1").size(), 4u) << "a disabled button is not pressed";
 }
 
 TEST_F(ButtonConformance, ACheckBoxRaisesClickWithEveryChangeOfValueAndOnlyThen) {
