@@ -1,19 +1,16 @@
 // The real desktop's web pages: the network connection as the system reports it, and pages fetched
-// over HTTP, decoded by their declared character set and turned from HTML into the text they show.
+// over HTTP and read as the text they show (page_text.h).
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QRegularExpression>
-#include <QStringDecoder>
-#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <memory>
-#include <optional>
 
+#include "platform/page_text.h"
 #include "platform/qt_support.h"
 #include "platform/real_desktop.h"
 #include "platform/web_browser.h"
@@ -22,67 +19,9 @@ namespace platform {
 
 namespace {
 
-// A page larger than this is no news page: its load fails.
+// A page larger than this is no news page: its load fails. Of a smaller one, only the first
+// kLargestPageText bytes are read as its text.
 constexpr qint64 kLargestPage = 16 * 1024 * 1024;
-
-// The character set a name declares, as a browser takes it: the GBK family is read as GB18030, its
-// superset, so that no character of a GBK page is lost.
-std::optional<QString> decodeAs(const QByteArray& body, QByteArray name) {
-  name = name.trimmed().toLower();
-  if (name.isEmpty()) return std::nullopt;
-  if (name == "gb2312" || name == "gbk" || name == "x-gbk" || name == "cp936" || name == "windows-936" ||
-      name == "gb_2312-80" || name == "euc-cn")
-    name = "GB18030";
-  QStringDecoder decoder(name.constData());
-  if (!decoder.isValid()) return std::nullopt;
-  return decoder.decode(body);
-}
-
-// The charset parameter of a Content-Type value ("text/html; charset=GBK").
-QByteArray headerCharset(const QByteArray& contentType) {
-  static const QRegularExpression pattern(QStringLiteral("charset\\s*=\\s*[\"']?([^\"'; ]+)"),
-                                          QRegularExpression::CaseInsensitiveOption);
-  const auto match = pattern.match(QString::fromLatin1(contentType));
-  return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
-}
-
-// The charset a <meta> element of the page declares, in either of its two forms.
-QByteArray metaCharset(const QByteArray& body) {
-  static const QRegularExpression pattern(
-      QStringLiteral("<meta\\b[^>]*?charset\\s*=\\s*[\"']?\\s*([A-Za-z0-9_.:-]+)"),
-      QRegularExpression::CaseInsensitiveOption);
-  const auto match = pattern.match(QString::fromLatin1(body.left(8192)));
-  return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
-}
-
-// The page as text: by the charset of the HTTP header, else of the page's <meta>, else UTF-8 when
-// the bytes are valid UTF-8, else GB18030.
-QString decodePage(const QByteArray& body, const QByteArray& contentType) {
-  if (auto text = decodeAs(body, headerCharset(contentType))) return *text;
-  if (auto text = decodeAs(body, metaCharset(body))) return *text;
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8.decode(body);
-  if (!utf8.hasError()) return text;
-  return *decodeAs(body, "GB18030");
-}
-
-QString withCrLf(QString text) {
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(u'\r', u'\n');
-  text.replace(QChar::ParagraphSeparator, u'\n');
-  text.replace(QChar::LineSeparator, u'\n');
-  text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return text;
-}
-
-// The text the page's body shows: an HTML page without its markup, a plain text page as it is.
-std::string bodyTextOf(const QByteArray& body, const QByteArray& contentType) {
-  const QString text = decodePage(body, contentType);
-  if (contentType.trimmed().toLower().startsWith("text/plain")) return ss(withCrLf(text));
-  QTextDocument document;
-  document.setHtml(text);
-  return ss(withCrLf(document.toPlainText()));
-}
 
 class QtPageLoader : public PageLoader {
  public:
@@ -122,7 +61,7 @@ class QtPageLoader : public PageLoader {
         report(address, "");
         return;
       }
-      report(address, bodyTextOf(reply->readAll(), reply->rawHeader("Content-Type")));
+      report(address, pageText(reply->readAll(), reply->rawHeader("Content-Type")));
     });
   }
 

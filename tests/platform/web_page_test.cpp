@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/page_text.h"
 #include "platform/real_desktop.h"
 #include "platform/scripted_desktop.h"
 #include "platform/web_browser.h"
@@ -151,4 +152,35 @@ TEST(WebPage, ARealLoadEndsWithItsLoaderAndReportsNothing) {
   clock.start();
   while (clock.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   EXPECT_FALSE(reported);
+}
+
+TEST(WebPage, HtmlReadsAsTheTextItShowsInOnePassLoadingNothing) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"<p>a</p>\n\n<p>b</p><div>c<div>d</div>e</div>", "a\r\nb\r\nc\r\nd\r\ne"},
+      {"  lead \t\n <b>bold</b>  <i>x</i>y  \r\n", "lead bold xy"},
+      {"<p>a<br><br>b</p><br>c", "a\r\n\r\nb\r\n\r\nc"},
+      {"<table><tr><td>1</td><td>2</td></tr></table><ul><li>one<li>two</ul>", "1\r\n2\r\none\r\ntwo"},
+      {"<pre>\n x  y\r\n  z</pre>after", " x  y\r\n  z\r\nafter"},
+      {"&lt;b&gt;&amp;&quot;&nbsp;&#x4E2D;&#25991;&copy;&amp &unknown; &#0;&#xD800;&#99999999;",
+       "<b>&\" 中文©& &unknown; \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"x<!-- <p>hidden</p> -->y<!DOCTYPE html><?xml?>z", "xyz"},
+      {"<title>t</title><STYLE>p{}</style ><script>if (a<b) '</p>'</SCRIPT>shown", "shown"},
+      {"<a href=\"x>y\" title='>'>link</a> a < b <3 </ x>c", "link a < b <3 c"},
+      {"<style>@import url(/dev/zero);</style><link rel=stylesheet href=/dev/zero><img src=/dev/zero>ok",
+       "ok"},
+      {"<p>[*版本号*]\n4.0.3\n[*更新日期*]</p>", "[*版本号*] 4.0.3 [*更新日期*]"},
+      {"before<script>never closed", "before"},
+  };
+  for (const auto& [html, text] : cases) {
+    SCOPED_TRACE(html);
+    EXPECT_EQ(platform::pageText(html, "text/html; charset=utf-8"), text);
+  }
+
+  // Only the first part of a large page is read; nesting costs nothing.
+  QByteArray deep = "[*版本号*]4.1.0[*更新日期*]";
+  for (int i = 0; i < 200000; ++i) deep += "<div>";
+  deep += "深处";
+  EXPECT_EQ(platform::pageText(deep, "text/html"), "[*版本号*]4.1.0[*更新日期*]");
+  EXPECT_EQ(platform::pageText(QByteArray(platform::kLargestPageText, 'x') + "y", "text/plain").size(),
+            static_cast<std::size_t>(platform::kLargestPageText));
 }
