@@ -1,5 +1,5 @@
 // The real desktop's web pages: the network connection as the system reports it, and pages fetched
-// over HTTP and read as the text they show (page_text.h).
+// over HTTP within limits of size and time, read as the text they show (page_text.h).
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
@@ -25,6 +25,9 @@ constexpr qint64 kLargestPage = 16 * 1024 * 1024;
 
 class QtPageLoader : public PageLoader {
  public:
+  QtPageLoader(std::chrono::milliseconds headLimit, std::chrono::milliseconds timeLimit)
+      : headLimit_(headLimit), timeLimit_(timeLimit) {}
+
   // The window told of a page may end the program and take this loader with it while the reply is
   // still reporting: the network engine goes once the reply has returned, and nothing this loader
   // started reports any more.
@@ -48,11 +51,27 @@ class QtPageLoader : public PageLoader {
     }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    // The body comes as the server holds it, unpacked by no one, so that its limit holds for what is kept.
+    request.setRawHeader("Accept-Encoding", "identity");
     reply_ = manager_->get(request);
     QNetworkReply* reply = reply_;
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
       if (received > kLargestPage) reply->abort();
     });
+    // A server that never answers, or never ends, fails the load once its time is up. The network
+    // engine reads the head of an answer (status line and header lines) whatever its size, so an
+    // endless head is bounded by the time it may take.
+    const auto giveUp = [this, current, load, address] {
+      if (*current != load) return;
+      abandon();
+      report(address, "");
+    };
+    QTimer::singleShot(timeLimit_, reply, giveUp);
+    auto* headTimer = new QTimer(reply);
+    headTimer->setSingleShot(true);
+    QObject::connect(headTimer, &QTimer::timeout, reply, giveUp);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, headTimer, &QTimer::stop);
+    headTimer->start(headLimit_);
     QObject::connect(reply, &QNetworkReply::finished, manager_, [this, current, load, reply, address] {
       reply->deleteLater();
       if (*current != load) return;
@@ -81,6 +100,7 @@ class QtPageLoader : public PageLoader {
     reply->deleteLater();
   }
 
+  const std::chrono::milliseconds headLimit_, timeLimit_;
   QNetworkAccessManager* manager_ = new QNetworkAccessManager;
   QPointer<QNetworkReply> reply_;
   // The number of the load whose completion counts; 0 once the loader is gone.
@@ -95,8 +115,13 @@ bool RealDesktop::networkConnected() {
   return !information || information->reachability() != QNetworkInformation::Reachability::Disconnected;
 }
 
+void RealDesktop::setPageTimeLimits(std::chrono::milliseconds head, std::chrono::milliseconds whole) {
+  pageHeadLimit_ = head;
+  pageTimeLimit_ = whole;
+}
+
 std::unique_ptr<PageLoader> RealDesktop::createPageLoader() {
-  return std::make_unique<QtPageLoader>();
+  return std::make_unique<QtPageLoader>(pageHeadLimit_, pageTimeLimit_);
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // Web pages: the browser control on the scripted desktop, and the real backend fetching pages from a
 // small HTTP server on 127.0.0.1 that the test runs: character sets, HTML turned into the text the
-// page shows, failures that still complete, and loads that end with their window.
+// page shows, failures that still complete, loads that end with their window, and hostile pages that
+// end in bounded time reading nothing else.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -8,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -15,11 +18,13 @@
 #include "platform/real_desktop.h"
 #include "platform/scripted_desktop.h"
 #include "platform/web_browser.h"
+#include "support/fifo_watch.h"
 #include "support/page_server.h"
 #include "support/test_program.h"
 
 namespace {
 
+using testing_support::FifoWatch;
 using testing_support::Gbk;
 using testing_support::PageServer;
 
@@ -50,6 +55,43 @@ std::optional<std::string> Fetch(platform::Desktop& desktop, const std::string& 
   QTimer::singleShot(10000, &loop, &QEventLoop::quit);
   loop.exec();
   return text;
+}
+
+// A load that ran beside others: the text it completed with, and when.
+struct Load {
+  std::string address;
+  std::optional<std::string> text;
+  qint64 endedAfterMs = -1;
+};
+
+// Loads the addresses at once with the real backend and waits up to 15 s for them all. The longest
+// time the program's thread was held from its timers on the way is told in `longestStallMs`.
+std::vector<Load> FetchAll(platform::Desktop& desktop, const std::vector<std::string>& addresses,
+                           qint64& longestStallMs) {
+  std::vector<Load> loads;
+  std::vector<std::unique_ptr<platform::PageLoader>> loaders;
+  for (const std::string& address : addresses) loads.push_back({address, std::nullopt, -1});
+  QElapsedTimer clock, sinceTick;
+  clock.start();
+  sinceTick.start();
+  longestStallMs = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout,
+                   [&] { longestStallMs = std::max(longestStallMs, sinceTick.restart()); });
+  tick.start(5);
+  for (Load& load : loads) {
+    loaders.push_back(desktop.createPageLoader());
+    loaders.back()->completed = [&load, &clock](const std::string&, const std::string& body) {
+      load.text = body;
+      load.endedAfterMs = clock.elapsed();
+    };
+    loaders.back()->navigate(load.address);
+  }
+  const auto allEnded = [&] {
+    return std::all_of(loads.begin(), loads.end(), [](const Load& l) { return l.text.has_value(); });
+  };
+  while (!allEnded() && clock.elapsed() < 15000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return loads;
 }
 
 }  // namespace
@@ -183,4 +225,70 @@ TEST(WebPage, HtmlReadsAsTheTextItShowsInOnePassLoadingNothing) {
   EXPECT_EQ(platform::pageText(deep, "text/html"), "[*版本号*]4.1.0[*更新日期*]");
   EXPECT_EQ(platform::pageText(QByteArray(platform::kLargestPageText, 'x') + "y", "text/plain").size(),
             static_cast<std::size_t>(platform::kLargestPageText));
+}
+
+TEST(WebPage, AHostilePageEndsInBoundedTimeReadingNothingButItselfWhileTheWindowGoesOn) {
+  testing_support::TempFolder folder;
+  const QByteArray fifo = QByteArray::fromStdString((folder.path() / "sheet.css").string());
+  FifoWatch watch(fifo.toStdString());
+  const QByteArray markers = "[*版本号*]4.1.0[*更新日期*]";
+
+  PageServer server;
+  server.serve("/import", {"200 OK", "text/html",
+                           "<style>@import url(" + fifo +
+                               ");</style><style>@import url(/dev/zero);</style><p>" + markers + "</p>"});
+  server.serve("/link",
+               {"200 OK", "text/html",
+                "<link rel=\"stylesheet\" href=\"file:///dev/zero\"><link rel=stylesheet href=\"file://" +
+                    fifo + "\"><img src=\"" + fifo + "\">" + markers});
+  QByteArray deep = markers;
+  for (int i = 0; i < 100000; ++i) deep += "<div>";
+  server.serve("/deep", {"200 OK", "text/html", deep + "深处"});
+  QByteArray table = markers + "<table>";
+  while (table.size() < 15 * 1024 * 1024) table += "<tr><td>1</td><td>2</td></tr>";
+  server.serve("/table", {"200 OK", "text/html", table});
+  // Servers that never end the head of their answer, that never answer, or that never end the body.
+  server.stream("/endless-line", [](qint64 sent) {
+    return sent == 0 ? QByteArray("HTTP/1.1 200 OK\r\nX-Long: ") : QByteArray(64 * 1024, 'a');
+  });
+  server.stream("/endless-headers", [](qint64 sent) {
+    return sent == 0 ? QByteArray("HTTP/1.1 200 OK\r\n") : QByteArray("X-Again: aaaaaaaa\r\n").repeated(4000);
+  });
+  server.stream("/silent", [](qint64) { return QByteArray(); });
+  server.stream("/unfinished", [](qint64 sent) {
+    return sent == 0 ? QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n<p>") : QByteArray();
+  });
+
+  setenv("TALLAMO_PROGRAM_FOLDER", folder.str().c_str(), 1);
+  platform::RealDesktop desktop("Tallamo");
+  unsetenv("TALLAMO_PROGRAM_FOLDER");
+  desktop.setPageTimeLimits(std::chrono::milliseconds(1000), std::chrono::milliseconds(2500));
+
+  std::vector<std::string> addresses;
+  for (const char* path :
+       {"/import", "/link", "/deep", "/table", "/endless-line", "/endless-headers", "/silent", "/unfinished"})
+    addresses.push_back(server.address(path));
+  qint64 longestStallMs = 0;
+  const std::vector<Load> loads = FetchAll(desktop, addresses, longestStallMs);
+
+  for (const Load& load : loads) {
+    SCOPED_TRACE(load.address);
+    ASSERT_TRUE(load.text) << "the load ends";
+    if (load.address.ends_with("/table")) {
+      EXPECT_TRUE(load.text->starts_with(markers.toStdString() + "\r\n1\r\n2\r\n"));
+      EXPECT_LE(load.text->size(), static_cast<std::size_t>(platform::kLargestPageText));
+    } else if (load.address.ends_with("/unfinished")) {
+      EXPECT_EQ(*load.text, "");
+      EXPECT_GE(load.endedAfterMs, 2300) << "the head came in time: the whole load had its time";
+      EXPECT_LT(load.endedAfterMs, 4500);
+    } else if (load.address.find("/endless") != std::string::npos || load.address.ends_with("/silent")) {
+      EXPECT_EQ(*load.text, "");
+      EXPECT_GE(load.endedAfterMs, 900);
+      EXPECT_LT(load.endedAfterMs, 2300) << "no head in time";
+    } else {
+      EXPECT_EQ(*load.text, markers.toStdString());
+    }
+  }
+  EXPECT_FALSE(watch.opened()) << "nothing the page names is read";
+  EXPECT_LT(longestStallMs, 100) << "the window stays responsive";
 }

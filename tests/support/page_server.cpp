@@ -3,6 +3,7 @@
 #include <QHostAddress>
 #include <QStringEncoder>
 #include <QTcpSocket>
+#include <memory>
 
 namespace testing_support {
 
@@ -29,6 +30,18 @@ void PageServer::answer(QTcpSocket* socket) {
   if (!request.contains("\r\n\r\n")) return;
   const QByteArray path = request.split(' ').value(1);
   pending_.erase(socket);
+  if (const auto streamed = streams_.find(path); streamed != streams_.end()) {
+    auto sent = std::make_shared<qint64>(0);
+    const auto feed = [socket, sent, more = streamed->second] {
+      if (socket->bytesToWrite() > 0) return;
+      const QByteArray part = more(*sent);
+      *sent += part.size();
+      socket->write(part);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, feed);
+    feed();
+    return;
+  }
   const auto found = responses_.find(path);
   const Response response = found != responses_.end() ? found->second : Response{"404 Not Found", "", ""};
   QByteArray reply = "HTTP/1.1 " + response.status + "\r\n";
