@@ -1,13 +1,16 @@
-// The real desktop's web pages: the network connection as the system reports it, and pages fetched
-// over HTTP within limits of size and time, read as the text they show (page_text.h).
+// The real desktop's web pages: the network connection as the system or the machine's network
+// interfaces tell it, and pages fetched over HTTP within limits of size and time, read as the text
+// they show.
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
+#include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 
 #include "platform/page_text.h"
@@ -107,12 +110,27 @@ class QtPageLoader : public PageLoader {
   std::shared_ptr<int> current_ = std::make_shared<int>(0);
 };
 
+// Whether a network interface other than the loopback one is up, with a link, and has an address.
+bool anInterfaceIsUp() {
+  const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+  return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
+    const auto flags = i.flags();
+    return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning) &&
+           !flags.testFlag(QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty();
+  });
+}
+
 }  // namespace
 
+// The system's connectivity service decides where there is one that knows; elsewhere the machine's
+// network interfaces do.
 bool RealDesktop::networkConnected() {
   static const bool loaded = QNetworkInformation::loadDefaultBackend();
   const QNetworkInformation* information = loaded ? QNetworkInformation::instance() : nullptr;
-  return !information || information->reachability() != QNetworkInformation::Reachability::Disconnected;
+  const auto reachability =
+      information ? information->reachability() : QNetworkInformation::Reachability::Unknown;
+  if (reachability == QNetworkInformation::Reachability::Unknown) return anInterfaceIsUp();
+  return reachability != QNetworkInformation::Reachability::Disconnected;
 }
 
 void RealDesktop::setPageTimeLimits(std::chrono::milliseconds head, std::chrono::milliseconds whole) {

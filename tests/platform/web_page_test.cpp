@@ -1,16 +1,18 @@
 // Web pages: the browser control on the scripted desktop, and the real backend fetching pages from a
 // small HTTP server on 127.0.0.1 that the test runs: character sets, HTML turned into the text the
-// page shows, failures that still complete, loads that end with their window, and hostile pages that
-// end in bounded time reading nothing else.
+// page shows, failures that still complete, loads that end with their window, hostile pages that
+// end in bounded time reading nothing else, and the connection test.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -291,4 +293,40 @@ TEST(WebPage, AHostilePageEndsInBoundedTimeReadingNothingButItselfWhileTheWindow
   }
   EXPECT_FALSE(watch.opened()) << "nothing the page names is read";
   EXPECT_LT(longestStallMs, 100) << "the window stays responsive";
+}
+
+namespace {
+
+// Without a connectivity service to ask, the machine's network interfaces tell the connection. A copy
+// of this test runs in a network namespace of its own, set up by the shell commands given, with no
+// system bus; it prints what the real backend says.
+std::optional<bool> ConnectedInANamespace(const QString& setup) {
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("TALLAMO_TELL_CONNECTION", "1");
+  environment.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent");
+  child.setProcessEnvironment(environment);
+  child.start("unshare", {"-rn", "sh", "-c", setup + " && exec \"$0\" --gtest_filter=WebPage.*Connection*",
+                          QCoreApplication::applicationFilePath()});
+  if (!child.waitForFinished(30000) || child.exitStatus() != QProcess::NormalExit) return std::nullopt;
+  const QByteArray out = child.readAllStandardOutput();
+  if (out.contains("connected=1")) return true;
+  if (out.contains("connected=0")) return false;
+  return std::nullopt;
+}
+
+}  // namespace
+
+TEST(WebPage, WithoutAConnectivityServiceAnInterfaceUpWithAnAddressMeansAConnection) {
+  if (qEnvironmentVariableIsSet("TALLAMO_TELL_CONNECTION")) {
+    platform::RealDesktop desktop("Tallamo");
+    std::printf("connected=%d\n", desktop.networkConnected() ? 1 : 0);
+    return;
+  }
+  const QString pair = "ip link add t0 type veth peer name t1 && ip addr add 10.9.0.1/24 dev t0";
+  const std::optional<bool> loopbackOnly = ConnectedInANamespace("ip link set lo up");
+  if (!loopbackOnly) GTEST_SKIP() << "this machine makes no network namespace with unshare and ip";
+  EXPECT_FALSE(*loopbackOnly);
+  EXPECT_EQ(ConnectedInANamespace(pair), false) << "an interface that is down";
+  EXPECT_EQ(ConnectedInANamespace(pair + " && ip link set t1 up && ip link set t0 up"), true);
 }
