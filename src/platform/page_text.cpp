@@ -2,7 +2,6 @@
 
 #include <QRegularExpression>
 #include <QStringDecoder>
-#include <QStringView>
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -64,19 +63,19 @@ QString withCrLf(QString text) {
   return text;
 }
 
-bool isBlank(QChar c) {
+bool isBlank(char16_t c) {
   return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
 }
 
-bool isAsciiLetter(QChar c) {
+bool isAsciiLetter(char16_t c) {
   return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-bool isAsciiDigit(QChar c) {
+bool isAsciiDigit(char16_t c) {
   return c >= u'0' && c <= u'9';
 }
 
-// Elements that stand on lines of their own.
+// Elements that stand on lines of their own, in sorted order.
 bool isBlock(std::string_view name) {
   static constexpr std::string_view kBlocks[] = {
       "address", "article", "aside",  "blockquote", "body",    "caption", "center",   "dd",
@@ -85,7 +84,8 @@ bool isBlock(std::string_view name) {
       "h6",      "header",  "hgroup", "hr",         "html",    "legend",  "li",       "main",
       "menu",    "nav",     "ol",     "p",          "section", "summary", "table",    "tbody",
       "td",      "tfoot",   "th",     "thead",      "tr",      "ul"};
-  return std::find(std::begin(kBlocks), std::end(kBlocks), name) != std::end(kBlocks);
+  static_assert(std::is_sorted(std::begin(kBlocks), std::end(kBlocks)));
+  return std::binary_search(std::begin(kBlocks), std::end(kBlocks), name);
 }
 
 // Elements whose content is no text of the page: it is passed over up to the element's end tag.
@@ -117,13 +117,13 @@ constexpr Reference kReferences[] = {
     {u"star", 0x2606},   {u"check", 0x2713},
 };
 
-std::optional<char16_t> namedCharacter(QStringView name) {
+std::optional<char16_t> namedCharacter(std::u16string_view name) {
   for (const Reference& r : kReferences)
-    if (QStringView(r.name) == name) return r.character;
+    if (r.name == name) return r.character;
   return std::nullopt;
 }
 
-bool legacyWithoutSemicolon(QStringView name) {
+bool legacyWithoutSemicolon(std::u16string_view name) {
   return name == u"amp" || name == u"lt" || name == u"gt" || name == u"quot" || name == u"nbsp" ||
          name == u"copy" || name == u"reg";
 }
@@ -132,12 +132,15 @@ bool legacyWithoutSemicolon(QStringView name) {
 // is kept per element, so that neither the size nor the nesting of a page costs more than its length.
 class HtmlReader {
  public:
-  explicit HtmlReader(const QString& html) : in_(html) {}
+  explicit HtmlReader(const QString& html)
+      : in_(reinterpret_cast<const char16_t*>(html.constData())), size_(html.size()) {}
 
   QString text() {
-    out_.reserve(in_.size());
-    while (i_ < in_.size()) {
-      const QChar c = in_[i_];
+    // Each character written stands for at least half a character read.
+    QString out(2 * size_ + 1, Qt::Uninitialized);
+    out_ = reinterpret_cast<char16_t*>(out.data());
+    while (i_ < size_) {
+      const char16_t c = in_[i_];
       if (c == u'<') {
         readMarkup();
       } else if (c == u'&') {
@@ -147,20 +150,21 @@ class HtmlReader {
         character(c);
       }
     }
-    return out_;
+    out.truncate(written_);
+    return out;
   }
 
  private:
-  QChar at(qsizetype i) const { return i < in_.size() ? in_[i] : QChar(); }
+  char16_t at(qsizetype i) const { return i < size_ ? in_[i] : u'\0'; }
 
   // The index just past the next `what` from i, or the end of the document.
-  qsizetype past(QChar what, qsizetype i) const {
-    const qsizetype found = in_.indexOf(what, i);
-    return found < 0 ? in_.size() : found + 1;
+  qsizetype past(char16_t what, qsizetype i) const {
+    while (i < size_ && in_[i] != what) ++i;
+    return std::min(i + 1, size_);
   }
 
   // A character of the text, as the page shows it.
-  void character(QChar c) {
+  void character(char16_t c) {
     if (pre_ > 0) {
       if (c == u'\r') {
         if (at(i_) == u'\n') ++i_;
@@ -177,13 +181,13 @@ class HtmlReader {
     }
   }
 
-  void put(QChar c) {
+  void put(char16_t c) {
     if (pendingBreak_)
-      out_ += u'\n';
+      out_[written_++] = u'\n';
     else if (pendingBlank_)
-      out_ += u' ';
+      out_[written_++] = u' ';
     pendingBreak_ = pendingBlank_ = false;
-    out_ += c == QChar::Nbsp ? QChar(u' ') : c;
+    out_[written_++] = c == 0x00A0 ? u' ' : c;
     lineHasText_ = true;
   }
 
@@ -194,25 +198,23 @@ class HtmlReader {
   }
 
   void lineBreak() {
-    if (pendingBreak_) out_ += u'\n';
-    out_ += u'\n';
+    if (pendingBreak_) out_[written_++] = u'\n';
+    out_[written_++] = u'\n';
     pendingBreak_ = pendingBlank_ = lineHasText_ = false;
   }
 
   void readMarkup() {
-    const QChar next = at(i_ + 1);
+    const char16_t next = at(i_ + 1);
     if (next == u'!') {
-      if (QStringView(in_).mid(i_, 4) == u"<!--") {
+      if (at(i_ + 2) == u'-' && at(i_ + 3) == u'-') {
         // "<!-->" and "<!--->" are empty comments.
-        const qsizetype body = i_ + 4;
-        if (at(body) == u'>') {
-          i_ = body + 1;
-        } else if (at(body) == u'-' && at(body + 1) == u'>') {
-          i_ = body + 2;
-        } else {
-          const qsizetype end = in_.indexOf(QStringLiteral("-->"), body);
-          i_ = end < 0 ? in_.size() : end + 3;
+        qsizetype end = i_ + 4;
+        if (at(end) == u'-') ++end;
+        if (at(end) != u'>') {
+          end = i_ + 4;
+          while (end < size_ && !(in_[end] == u'>' && in_[end - 1] == u'-' && in_[end - 2] == u'-')) ++end;
         }
+        i_ = std::min(end + 1, size_);
       } else {
         i_ = past(u'>', i_);
       }
@@ -233,24 +235,26 @@ class HtmlReader {
       }
       return;
     }
-    std::string name;
-    for (; j < in_.size() && !isBlank(in_[j]) && in_[j] != u'/' && in_[j] != u'>'; ++j)
-      if (name.size() < 16) name += static_cast<char>(in_[j].toLatin1() | 0x20);
+    // The name in lower case; a longer one than any known is cut, and so known to none.
+    char name[12];
+    std::size_t length = 0;
+    for (; j < size_ && !isBlank(in_[j]) && in_[j] != u'/' && in_[j] != u'>'; ++j)
+      if (length < sizeof name) name[length++] = static_cast<char>(in_[j] < 0x80 ? in_[j] | 0x20 : 0);
     // The attributes, up to the '>' that stands outside a quoted value.
-    while (j < in_.size() && in_[j] != u'>') {
+    while (j < size_ && in_[j] != u'>') {
       if (in_[j] != u'=') {
         ++j;
         continue;
       }
       ++j;
-      while (j < in_.size() && isBlank(in_[j])) ++j;
+      while (j < size_ && isBlank(in_[j])) ++j;
       if (at(j) == u'"' || at(j) == u'\'') j = past(in_[j], j + 1);
     }
-    i_ = std::min(j + 1, in_.size());
-    element(name, endTag);
+    i_ = std::min(j + 1, size_);
+    element(std::string_view(name, length), endTag);
   }
 
-  void element(const std::string& name, bool endTag) {
+  void element(std::string_view name, bool endTag) {
     if (name == "br") {
       lineBreak();
     } else if (name == "pre" || name == "listing") {
@@ -271,19 +275,22 @@ class HtmlReader {
   }
 
   // Passes over the content of an element whose text is not shown, up to and past its end tag.
-  void skipTo(const std::string& name) {
+  void skipTo(std::string_view name) {
     const auto size = static_cast<qsizetype>(name.size());
-    for (qsizetype k = in_.indexOf(u"</", i_); k >= 0; k = in_.indexOf(u"</", k + 2)) {
+    for (qsizetype k = i_; k + 1 < size_; ++k) {
+      if (in_[k] != u'<' || in_[k + 1] != u'/') continue;
       bool same = true;
-      for (qsizetype n = 0; n < size && same; ++n)
-        same = (at(k + 2 + n).toLatin1() | 0x20) == name[static_cast<std::size_t>(n)];
-      const QChar after = at(k + 2 + size);
-      if (same && (after.isNull() || isBlank(after) || after == u'/' || after == u'>')) {
+      for (qsizetype n = 0; n < size && same; ++n) {
+        const char16_t c = at(k + 2 + n);
+        same = c < 0x80 && static_cast<char>(c | 0x20) == name[static_cast<std::size_t>(n)];
+      }
+      const char16_t after = at(k + 2 + size);
+      if (same && (after == u'\0' || isBlank(after) || after == u'/' || after == u'>')) {
         i_ = past(u'>', k + 2 + size);
         return;
       }
     }
-    i_ = in_.size();
+    i_ = size_;
   }
 
   void readReference() {
@@ -295,15 +302,16 @@ class HtmlReader {
       const qsizetype digits = j;
       char32_t value = 0;
       for (;; ++j) {
-        const QChar c = at(j);
-        int digit;
+        const char16_t c = at(j);
+        const char16_t lower = c | 0x20;
+        char32_t digit;
         if (isAsciiDigit(c))
-          digit = c.unicode() - u'0';
-        else if (hex && c.toLower() >= u'a' && c.toLower() <= u'f')
-          digit = c.toLower().unicode() - u'a' + 10;
+          digit = c - u'0';
+        else if (hex && lower >= u'a' && lower <= u'f')
+          digit = lower - u'a' + 10;
         else
           break;
-        value = std::min<char32_t>(value * (hex ? 16 : 10) + static_cast<char32_t>(digit), 0x110000);
+        value = std::min<char32_t>(value * (hex ? 16 : 10) + digit, 0x110000);
       }
       if (j == digits) {
         ++i_;
@@ -313,24 +321,26 @@ class HtmlReader {
       if (at(j) == u';') ++j;
       i_ = j;
       if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) value = 0xFFFD;
-      for (const QChar c : QChar::fromUcs4(value)) character(c);
+      for (const char16_t c : QChar::fromUcs4(value)) character(c);
       return;
     }
-    while (j < in_.size() && j - i_ <= 32 && (isAsciiLetter(in_[j]) || isAsciiDigit(in_[j]))) ++j;
-    const QStringView name = QStringView(in_).mid(i_ + 1, j - i_ - 1);
+    while (j < size_ && j - i_ <= 32 && (isAsciiLetter(in_[j]) || isAsciiDigit(in_[j]))) ++j;
+    const std::u16string_view name(in_ + i_ + 1, static_cast<std::size_t>(j - i_ - 1));
     const auto decoded = namedCharacter(name);
     if (decoded && (at(j) == u';' || legacyWithoutSemicolon(name))) {
       i_ = at(j) == u';' ? j + 1 : j;
-      character(QChar(*decoded));
+      character(*decoded);
       return;
     }
     ++i_;
     character(u'&');
   }
 
-  const QString& in_;
+  const char16_t* in_;
+  qsizetype size_;
   qsizetype i_ = 0;
-  QString out_;
+  char16_t* out_ = nullptr;
+  qsizetype written_ = 0;
   bool lineHasText_ = false;   // the current line holds text
   bool pendingBlank_ = false;  // a blank goes before the next text on this line
   bool pendingBreak_ = false;  // the next text starts a new line

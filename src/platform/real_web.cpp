@@ -23,7 +23,7 @@ namespace platform {
 namespace {
 
 // A page larger than this is no news page: its load fails. Of a smaller one, only the first
-// kLargestPageText bytes are read as its text.
+// kLargestPageText bytes are kept and read as its text.
 constexpr qint64 kLargestPage = 16 * 1024 * 1024;
 
 class QtPageLoader : public PageLoader {
@@ -58,6 +58,13 @@ class QtPageLoader : public PageLoader {
     request.setRawHeader("Accept-Encoding", "identity");
     reply_ = manager_->get(request);
     QNetworkReply* reply = reply_;
+    // Only the first part of a page is read as its text: the rest is taken as it comes and dropped.
+    auto body = std::make_shared<QByteArray>();
+    const auto keep = [reply, body] {
+      const QByteArray part = reply->readAll();
+      if (body->size() < kLargestPageText) body->append(part.left(kLargestPageText - body->size()));
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, keep);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
       if (received > kLargestPage) reply->abort();
     });
@@ -75,16 +82,18 @@ class QtPageLoader : public PageLoader {
     QObject::connect(headTimer, &QTimer::timeout, reply, giveUp);
     QObject::connect(reply, &QNetworkReply::metaDataChanged, headTimer, &QTimer::stop);
     headTimer->start(headLimit_);
-    QObject::connect(reply, &QNetworkReply::finished, manager_, [this, current, load, reply, address] {
-      reply->deleteLater();
-      if (*current != load) return;
-      reply_ = nullptr;
-      if (reply->error() != QNetworkReply::NoError) {
-        report(address, "");
-        return;
-      }
-      report(address, pageText(reply->readAll(), reply->rawHeader("Content-Type")));
-    });
+    QObject::connect(reply, &QNetworkReply::finished, manager_,
+                     [this, current, load, reply, address, body, keep] {
+                       reply->deleteLater();
+                       if (*current != load) return;
+                       reply_ = nullptr;
+                       if (reply->error() != QNetworkReply::NoError) {
+                         report(address, "");
+                         return;
+                       }
+                       keep();
+                       report(address, pageText(*body, reply->rawHeader("Content-Type")));
+                     });
   }
 
  private:
