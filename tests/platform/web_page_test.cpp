@@ -66,6 +66,14 @@ struct Load {
   qint64 endedAfterMs = -1;
 };
 
+// The longest the program's thread may be held: a window must never seem frozen. Sanitized builds run
+// several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kLongestStallMs = 400;
+#else
+constexpr qint64 kLongestStallMs = 100;
+#endif
+
 // Loads the addresses at once with the real backend and waits up to 15 s for them all. The longest
 // time the program's thread was held from its timers on the way is told in `longestStallMs`.
 std::vector<Load> FetchAll(platform::Desktop& desktop, const std::vector<std::string>& addresses,
@@ -292,7 +300,7 @@ TEST(WebPage, AHostilePageEndsInBoundedTimeReadingNothingButItselfWhileTheWindow
     }
   }
   EXPECT_FALSE(watch.opened()) << "nothing the page names is read";
-  EXPECT_LT(longestStallMs, 100) << "the window stays responsive";
+  EXPECT_LT(longestStallMs, kLongestStallMs) << "the window stays responsive";
 }
 
 namespace {
