@@ -136,7 +136,8 @@ class HtmlReader {
       : in_(reinterpret_cast<const char16_t*>(html.constData())), size_(html.size()) {}
 
   QString text() {
-    // Each character written stands for at least half a character read.
+    // No more than two characters are written for one read: a character, and the blank or line break
+    // held back before it by an earlier one.
     QString out(2 * size_ + 1, Qt::Uninitialized);
     out_ = reinterpret_cast<char16_t*>(out.data());
     while (i_ < size_) {
