@@ -157,8 +157,8 @@ class Desktop {
   // Opens an absolute http or https address (isWebAddress) in the web browser; anything else is
   // refused.
   bool openWebAddress(const std::string& address);
-  // Whether the machine has a network connection: false only when the system reports that it has
-  // none; a machine that cannot tell counts as connected.
+  // Whether the machine has a network connection, as the system reports it; where the system cannot
+  // tell, whether a network interface other than the loopback one is up and has an address.
   virtual bool networkConnected() = 0;
   // The engine of a web browser control.
   virtual std::unique_ptr<PageLoader> createPageLoader() = 0;

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QWindow>
 #include <cmath>
 
@@ -205,9 +206,18 @@ void Control::setEnabled(bool v) {
   if (widget_) widget_->setEnabled(v);
 }
 
+namespace {
+
+// Qt reads a tool tip that looks like HTML as HTML: the text goes in as HTML that shows it as it is.
+QString plainToolTip(const std::string& text) {
+  return text.empty() ? QString() : Qt::convertFromPlainText(qs(text), Qt::WhiteSpaceNormal);
+}
+
+}  // namespace
+
 void Control::setToolTipText(std::string v) {
   toolTip_ = std::move(v);
-  if (widget_) widget_->setToolTip(qs(toolTip_));
+  if (widget_) widget_->setToolTip(plainToolTip(toolTip_));
 }
 
 bool Control::setMouseIcon(const std::string& path) {
@@ -240,7 +250,7 @@ void Control::attach(QWidget* parent) {
   if (!widget_) return;
   applyGeometry();
   widget_->setEnabled(enabled_);
-  widget_->setToolTip(qs(toolTip_));
+  widget_->setToolTip(plainToolTip(toolTip_));
   if (!mouseIcon_.empty()) {
     const std::string icon = mouseIcon_;
     setMouseIcon(icon);

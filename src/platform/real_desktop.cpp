@@ -227,6 +227,9 @@ std::pair<int, int> RealDesktop::screenSize() const {
 int RealDesktop::showMessageBox(const std::string& text, int style, const std::string& caption) {
   QMessageBox box;
   box.setWindowTitle(qs(caption));
+  // The program's texts are never HTML: a text that looks like it is shown as it is, and nothing it
+  // names is loaded.
+  box.setTextFormat(Qt::PlainText);
   box.setText(qs(text));
   switch (mb::iconOf(style)) {
     case mb::Critical:

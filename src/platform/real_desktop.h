@@ -1,6 +1,7 @@
 // The desktop of a real run: windows on the screen, the sound device, the user's shell.
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 #include "platform/desktop.h"
@@ -25,6 +26,9 @@ class RealDesktop : public Desktop {
   // Web pages (real_web.cpp): the system's network state, pages fetched over HTTP.
   bool networkConnected() override;
   std::unique_ptr<PageLoader> createPageLoader() override;
+  // How long a page load may take before it completes as a failed one (30 s), and how much of that
+  // the server may take for the head of its answer (10 s). For loaders made from now on.
+  void setPageTimeLimits(std::chrono::milliseconds head, std::chrono::milliseconds whole);
   std::pair<int, int> screenSize() const override;
   bool realWindows() const override { return true; }
 
@@ -43,6 +47,8 @@ class RealDesktop : public Desktop {
  private:
   struct Impl;
   std::unique_ptr<Impl> d;
+  std::chrono::milliseconds pageHeadLimit_{10000};
+  std::chrono::milliseconds pageTimeLimit_{30000};
 };
 
 }  // namespace platform

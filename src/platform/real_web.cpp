@@ -1,19 +1,19 @@
-// The real desktop's web pages: the network connection as the system reports it, and pages fetched
-// over HTTP, decoded by their declared character set and turned from HTML into the text they show.
+// The real desktop's web pages: the network connection as the system or the machine's network
+// interfaces tell it, and pages fetched over HTTP within limits of size and time, read as the text
+// they show.
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
+#include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QRegularExpression>
-#include <QStringDecoder>
-#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
-#include <optional>
 
+#include "platform/page_text.h"
 #include "platform/qt_support.h"
 #include "platform/real_desktop.h"
 #include "platform/web_browser.h"
@@ -22,70 +22,15 @@ namespace platform {
 
 namespace {
 
-// A page larger than this is no news page: its load fails.
+// A page larger than this is no news page: its load fails. Of a smaller one, only the first
+// kLargestPageText bytes are kept and read as its text.
 constexpr qint64 kLargestPage = 16 * 1024 * 1024;
-
-// The character set a name declares, as a browser takes it: the GBK family is read as GB18030, its
-// superset, so that no character of a GBK page is lost.
-std::optional<QString> decodeAs(const QByteArray& body, QByteArray name) {
-  name = name.trimmed().toLower();
-  if (name.isEmpty()) return std::nullopt;
-  if (name == "gb2312" || name == "gbk" || name == "x-gbk" || name == "cp936" || name == "windows-936" ||
-      name == "gb_2312-80" || name == "euc-cn")
-    name = "GB18030";
-  QStringDecoder decoder(name.constData());
-  if (!decoder.isValid()) return std::nullopt;
-  return decoder.decode(body);
-}
-
-// The charset parameter of a Content-Type value ("text/html; charset=GBK").
-QByteArray headerCharset(const QByteArray& contentType) {
-  static const QRegularExpression pattern(QStringLiteral("charset\\s*=\\s*[\"']?([^\"'; ]+)"),
-                                          QRegularExpression::CaseInsensitiveOption);
-  const auto match = pattern.match(QString::fromLatin1(contentType));
-  return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
-}
-
-// The charset a <meta> element of the page declares, in either of its two forms.
-QByteArray metaCharset(const QByteArray& body) {
-  static const QRegularExpression pattern(
-      QStringLiteral("<meta\\b[^>]*?charset\\s*=\\s*[\"']?\\s*([A-Za-z0-9_.:-]+)"),
-      QRegularExpression::CaseInsensitiveOption);
-  const auto match = pattern.match(QString::fromLatin1(body.left(8192)));
-  return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
-}
-
-// The page as text: by the charset of the HTTP header, else of the page's <meta>, else UTF-8 when
-// the bytes are valid UTF-8, else GB18030.
-QString decodePage(const QByteArray& body, const QByteArray& contentType) {
-  if (auto text = decodeAs(body, headerCharset(contentType))) return *text;
-  if (auto text = decodeAs(body, metaCharset(body))) return *text;
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8.decode(body);
-  if (!utf8.hasError()) return text;
-  return *decodeAs(body, "GB18030");
-}
-
-QString withCrLf(QString text) {
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(u'\r', u'\n');
-  text.replace(QChar::ParagraphSeparator, u'\n');
-  text.replace(QChar::LineSeparator, u'\n');
-  text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return text;
-}
-
-// The text the page's body shows: an HTML page without its markup, a plain text page as it is.
-std::string bodyTextOf(const QByteArray& body, const QByteArray& contentType) {
-  const QString text = decodePage(body, contentType);
-  if (contentType.trimmed().toLower().startsWith("text/plain")) return ss(withCrLf(text));
-  QTextDocument document;
-  document.setHtml(text);
-  return ss(withCrLf(document.toPlainText()));
-}
 
 class QtPageLoader : public PageLoader {
  public:
+  QtPageLoader(std::chrono::milliseconds headLimit, std::chrono::milliseconds timeLimit)
+      : headLimit_(headLimit), timeLimit_(timeLimit) {}
+
   // The window told of a page may end the program and take this loader with it while the reply is
   // still reporting: the network engine goes once the reply has returned, and nothing this loader
   // started reports any more.
@@ -109,21 +54,46 @@ class QtPageLoader : public PageLoader {
     }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    // The body comes as the server holds it, unpacked by no one, so that its limit holds for what is kept.
+    request.setRawHeader("Accept-Encoding", "identity");
     reply_ = manager_->get(request);
     QNetworkReply* reply = reply_;
+    // Only the first part of a page is read as its text: the rest is taken as it comes and dropped.
+    auto body = std::make_shared<QByteArray>();
+    const auto keep = [reply, body] {
+      const QByteArray part = reply->readAll();
+      if (body->size() < kLargestPageText) body->append(part.left(kLargestPageText - body->size()));
+    };
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, keep);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
       if (received > kLargestPage) reply->abort();
     });
-    QObject::connect(reply, &QNetworkReply::finished, manager_, [this, current, load, reply, address] {
-      reply->deleteLater();
+    // A server that never answers, or never ends, fails the load once its time is up. The network
+    // engine reads the head of an answer (status line and header lines) whatever its size, so an
+    // endless head is bounded by the time it may take.
+    const auto giveUp = [this, current, load, address] {
       if (*current != load) return;
-      reply_ = nullptr;
-      if (reply->error() != QNetworkReply::NoError) {
-        report(address, "");
-        return;
-      }
-      report(address, bodyTextOf(reply->readAll(), reply->rawHeader("Content-Type")));
-    });
+      abandon();
+      report(address, "");
+    };
+    QTimer::singleShot(timeLimit_, reply, giveUp);
+    auto* headTimer = new QTimer(reply);
+    headTimer->setSingleShot(true);
+    QObject::connect(headTimer, &QTimer::timeout, reply, giveUp);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, headTimer, &QTimer::stop);
+    headTimer->start(headLimit_);
+    QObject::connect(reply, &QNetworkReply::finished, manager_,
+                     [this, current, load, reply, address, body, keep] {
+                       reply->deleteLater();
+                       if (*current != load) return;
+                       reply_ = nullptr;
+                       if (reply->error() != QNetworkReply::NoError) {
+                         report(address, "");
+                         return;
+                       }
+                       keep();
+                       report(address, pageText(*body, reply->rawHeader("Content-Type")));
+                     });
   }
 
  private:
@@ -142,22 +112,43 @@ class QtPageLoader : public PageLoader {
     reply->deleteLater();
   }
 
+  const std::chrono::milliseconds headLimit_, timeLimit_;
   QNetworkAccessManager* manager_ = new QNetworkAccessManager;
   QPointer<QNetworkReply> reply_;
   // The number of the load whose completion counts; 0 once the loader is gone.
   std::shared_ptr<int> current_ = std::make_shared<int>(0);
 };
 
+// Whether a network interface other than the loopback one is up, with a link, and has an address.
+bool anInterfaceIsUp() {
+  const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+  return std::any_of(interfaces.begin(), interfaces.end(), [](const QNetworkInterface& i) {
+    const auto flags = i.flags();
+    return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning) &&
+           !flags.testFlag(QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty();
+  });
+}
+
 }  // namespace
 
+// The system's connectivity service decides where there is one that knows; elsewhere the machine's
+// network interfaces do.
 bool RealDesktop::networkConnected() {
   static const bool loaded = QNetworkInformation::loadDefaultBackend();
   const QNetworkInformation* information = loaded ? QNetworkInformation::instance() : nullptr;
-  return !information || information->reachability() != QNetworkInformation::Reachability::Disconnected;
+  const auto reachability =
+      information ? information->reachability() : QNetworkInformation::Reachability::Unknown;
+  if (reachability == QNetworkInformation::Reachability::Unknown) return anInterfaceIsUp();
+  return reachability != QNetworkInformation::Reachability::Disconnected;
+}
+
+void RealDesktop::setPageTimeLimits(std::chrono::milliseconds head, std::chrono::milliseconds whole) {
+  pageHeadLimit_ = head;
+  pageTimeLimit_ = whole;
 }
 
 std::unique_ptr<PageLoader> RealDesktop::createPageLoader() {
-  return std::make_unique<QtPageLoader>();
+  return std::make_unique<QtPageLoader>(pageHeadLimit_, pageTimeLimit_);
 }
 
 }  // namespace platform

@@ -12,11 +12,14 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTextDocument>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +27,7 @@
 
 #include "platform/controls.h"
 #include "platform/files.h"
+#include "support/fifo_watch.h"
 #include "support/test_program.h"
 
 namespace {
@@ -318,5 +322,54 @@ TEST_F(RealDesktop, ACheckBoxOnTheScreenTurnsOverForAClickAndForSpace) {
   }
   QApplication::processEvents();
   EXPECT_EQ(clicks, (std::vector<int>{1, 0}));
+  desktop.dispatch([&] { window.Unload(); });
+}
+
+TEST_F(RealDesktop, TextsThatLookLikeHtmlAreShownAsTheyAreAndNameNothingToLoad) {
+  const std::string picture = (program.path() / "picture.png").string();
+  testing_support::FifoWatch watch(picture);
+  const std::string text = "<b>环节二</b><img src=\"" + picture + "\">\n是否保存？";
+  platform::RealDesktop desktop("Tallamo");
+
+  // A message box, as step 3's save question carries a stage name.
+  Qt::TextFormat boxFormat = Qt::AutoText, labelFormat = Qt::AutoText;
+  QString shown;
+  QTimer::singleShot(50, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      boxFormat = box->textFormat();
+      if (auto* label = box->findChild<QLabel*>("qt_msgbox_label")) {
+        labelFormat = label->textFormat();
+        shown = label->text();
+      }
+      box->accept();
+    }
+  });
+  desktop.messageBox(text, 33, "提示");
+  EXPECT_EQ(boxFormat, Qt::PlainText);
+  EXPECT_EQ(labelFormat, Qt::PlainText);
+  EXPECT_EQ(shown.toStdString(), text);
+
+  // A label, and a tool tip as Qt shows it when the pointer rests on the control.
+  PictureWindow window(desktop);
+  platform::Label label(window, "Label1");
+  desktop.dispatch([&] { window.Show(); });
+  label.Move(0, 0, 3000, 600);
+  label.setCaption(text);
+  label.setToolTipText(text);
+  auto* widget = qobject_cast<QLabel*>(label.widget());
+  ASSERT_NE(widget, nullptr);
+  EXPECT_EQ(widget->textFormat(), Qt::PlainText);
+  EXPECT_EQ(widget->text().toStdString(), text);
+  QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+  QCoreApplication::sendEvent(widget, &hover);
+  QApplication::processEvents();
+  QLabel* tip = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "qtooltip_label") tip = qobject_cast<QLabel*>(w);
+  ASSERT_NE(tip, nullptr);
+  QTextDocument tipText;
+  tipText.setHtml(tip->text());
+  EXPECT_EQ(tipText.toPlainText().toStdString(), text);
+  EXPECT_FALSE(watch.opened()) << "nothing the text names is loaded";
   desktop.dispatch([&] { window.Unload(); });
 }

@@ -1,24 +1,32 @@
 // Web pages: the browser control on the scripted desktop, and the real backend fetching pages from a
 // small HTTP server on 127.0.0.1 that the test runs: character sets, HTML turned into the text the
-// page shows, failures that still complete, and loads that end with their window.
+// page shows, failures that still complete, loads that end with their window, hostile pages that
+// end in bounded time reading nothing else, and the connection test.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "platform/page_text.h"
 #include "platform/real_desktop.h"
 #include "platform/scripted_desktop.h"
 #include "platform/web_browser.h"
+#include "support/fifo_watch.h"
 #include "support/page_server.h"
 #include "support/test_program.h"
 
 namespace {
 
+using testing_support::FifoWatch;
 using testing_support::Gbk;
 using testing_support::PageServer;
 
@@ -49,6 +57,51 @@ std::optional<std::string> Fetch(platform::Desktop& desktop, const std::string& 
   QTimer::singleShot(10000, &loop, &QEventLoop::quit);
   loop.exec();
   return text;
+}
+
+// A load that ran beside others: the text it completed with, and when.
+struct Load {
+  std::string address;
+  std::optional<std::string> text;
+  qint64 endedAfterMs = -1;
+};
+
+// The longest the program's thread may be held: a window must never seem frozen. Sanitized builds run
+// several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kLongestStallMs = 400;
+#else
+constexpr qint64 kLongestStallMs = 100;
+#endif
+
+// Loads the addresses at once with the real backend and waits up to 15 s for them all. The longest
+// time the program's thread was held from its timers on the way is told in `longestStallMs`.
+std::vector<Load> FetchAll(platform::Desktop& desktop, const std::vector<std::string>& addresses,
+                           qint64& longestStallMs) {
+  std::vector<Load> loads;
+  std::vector<std::unique_ptr<platform::PageLoader>> loaders;
+  for (const std::string& address : addresses) loads.push_back({address, std::nullopt, -1});
+  QElapsedTimer clock, sinceTick;
+  clock.start();
+  sinceTick.start();
+  longestStallMs = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout,
+                   [&] { longestStallMs = std::max(longestStallMs, sinceTick.restart()); });
+  tick.start(5);
+  for (Load& load : loads) {
+    loaders.push_back(desktop.createPageLoader());
+    loaders.back()->completed = [&load, &clock](const std::string&, const std::string& body) {
+      load.text = body;
+      load.endedAfterMs = clock.elapsed();
+    };
+    loaders.back()->navigate(load.address);
+  }
+  const auto allEnded = [&] {
+    return std::all_of(loads.begin(), loads.end(), [](const Load& l) { return l.text.has_value(); });
+  };
+  while (!allEnded() && clock.elapsed() < 15000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return loads;
 }
 
 }  // namespace
@@ -151,4 +204,137 @@ TEST(WebPage, ARealLoadEndsWithItsLoaderAndReportsNothing) {
   clock.start();
   while (clock.elapsed() < 500) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   EXPECT_FALSE(reported);
+}
+
+TEST(WebPage, HtmlReadsAsTheTextItShowsInOnePassLoadingNothing) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"<p>a</p>\n\n<p>b</p><div>c<div>d</div>e</div>", "a\r\nb\r\nc\r\nd\r\ne"},
+      {"  lead \t\n <b>bold</b>  <i>x</i>y  \r\n", "lead bold xy"},
+      {"<p>a<br><br>b</p><br>c", "a\r\n\r\nb\r\n\r\nc"},
+      {"<table><tr><td>1</td><td>2</td></tr></table><ul><li>one<li>two</ul>", "1\r\n2\r\none\r\ntwo"},
+      {"<pre>\n x  y\r\n  z</pre>after", " x  y\r\n  z\r\nafter"},
+      {"&lt;b&gt;&amp;&quot;&nbsp;&#x4E2D;&#25991;&copy;&amp &unknown; &#0;&#xD800;&#99999999;",
+       "<b>&\" 中文©& &unknown; \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"x<!-- <p>hidden</p> -->y<!DOCTYPE html><?xml?>z", "xyz"},
+      {"<title>t</title><STYLE>p{}</style ><script>if (a<b) '</p>'</SCRIPT>shown", "shown"},
+      {"<a href=\"x>y\" title='>'>link</a> a < b <3 </ x>c", "link a < b <3 c"},
+      {"<style>@import url(/dev/zero);</style><link rel=stylesheet href=/dev/zero><img src=/dev/zero>ok",
+       "ok"},
+      {"<p>[*版本号*]\n4.0.3\n[*更新日期*]</p>", "[*版本号*] 4.0.3 [*更新日期*]"},
+      {"before<script>never closed", "before"},
+  };
+  for (const auto& [html, text] : cases) {
+    SCOPED_TRACE(html);
+    EXPECT_EQ(platform::pageText(html, "text/html; charset=utf-8"), text);
+  }
+
+  // Only the first part of a large page is read; nesting costs nothing.
+  QByteArray deep = "[*版本号*]4.1.0[*更新日期*]";
+  for (int i = 0; i < 200000; ++i) deep += "<div>";
+  deep += "深处";
+  EXPECT_EQ(platform::pageText(deep, "text/html"), "[*版本号*]4.1.0[*更新日期*]");
+  EXPECT_EQ(platform::pageText(QByteArray(platform::kLargestPageText, 'x') + "y", "text/plain").size(),
+            static_cast<std::size_t>(platform::kLargestPageText));
+}
+
+TEST(WebPage, AHostilePageEndsInBoundedTimeReadingNothingButItselfWhileTheWindowGoesOn) {
+  testing_support::TempFolder folder;
+  const QByteArray fifo = QByteArray::fromStdString((folder.path() / "sheet.css").string());
+  FifoWatch watch(fifo.toStdString());
+  const QByteArray markers = "[*版本号*]4.1.0[*更新日期*]";
+
+  PageServer server;
+  server.serve("/import", {"200 OK", "text/html",
+                           "<style>@import url(" + fifo +
+                               ");</style><style>@import url(/dev/zero);</style><p>" + markers + "</p>"});
+  server.serve("/link",
+               {"200 OK", "text/html",
+                "<link rel=\"stylesheet\" href=\"file:///dev/zero\"><link rel=stylesheet href=\"file://" +
+                    fifo + "\"><img src=\"" + fifo + "\">" + markers});
+  QByteArray deep = markers;
+  for (int i = 0; i < 100000; ++i) deep += "<div>";
+  server.serve("/deep", {"200 OK", "text/html", deep + "深处"});
+  QByteArray table = markers + "<table>";
+  while (table.size() < 15 * 1024 * 1024) table += "<tr><td>1</td><td>2</td></tr>";
+  server.serve("/table", {"200 OK", "text/html", table});
+  // Servers that never end the head of their answer, that never answer, or that never end the body.
+  server.stream("/endless-line", [](qint64 sent) {
+    return sent == 0 ? QByteArray("HTTP/1.1 200 OK\r\nX-Long: ") : QByteArray(64 * 1024, 'a');
+  });
+  server.stream("/endless-headers", [](qint64 sent) {
+    return sent == 0 ? QByteArray("HTTP/1.1 200 OK\r\n") : QByteArray("X-Again: aaaaaaaa\r\n").repeated(4000);
+  });
+  server.stream("/silent", [](qint64) { return QByteArray(); });
+  server.stream("/unfinished", [](qint64 sent) {
+    return sent == 0 ? QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n<p>") : QByteArray();
+  });
+
+  setenv("TALLAMO_PROGRAM_FOLDER", folder.str().c_str(), 1);
+  platform::RealDesktop desktop("Tallamo");
+  unsetenv("TALLAMO_PROGRAM_FOLDER");
+  desktop.setPageTimeLimits(std::chrono::milliseconds(1000), std::chrono::milliseconds(2500));
+
+  std::vector<std::string> addresses;
+  for (const char* path :
+       {"/import", "/link", "/deep", "/table", "/endless-line", "/endless-headers", "/silent", "/unfinished"})
+    addresses.push_back(server.address(path));
+  qint64 longestStallMs = 0;
+  const std::vector<Load> loads = FetchAll(desktop, addresses, longestStallMs);
+
+  for (const Load& load : loads) {
+    SCOPED_TRACE(load.address);
+    ASSERT_TRUE(load.text) << "the load ends";
+    if (load.address.ends_with("/table")) {
+      EXPECT_TRUE(load.text->starts_with(markers.toStdString() + "\r\n1\r\n2\r\n"));
+      EXPECT_LE(load.text->size(), static_cast<std::size_t>(platform::kLargestPageText));
+    } else if (load.address.ends_with("/unfinished")) {
+      EXPECT_EQ(*load.text, "");
+      EXPECT_GE(load.endedAfterMs, 2300) << "the head came in time: the whole load had its time";
+      EXPECT_LT(load.endedAfterMs, 4500);
+    } else if (load.address.find("/endless") != std::string::npos || load.address.ends_with("/silent")) {
+      EXPECT_EQ(*load.text, "");
+      EXPECT_GE(load.endedAfterMs, 900);
+      EXPECT_LT(load.endedAfterMs, 2300) << "no head in time";
+    } else {
+      EXPECT_EQ(*load.text, markers.toStdString());
+    }
+  }
+  EXPECT_FALSE(watch.opened()) << "nothing the page names is read";
+  EXPECT_LT(longestStallMs, kLongestStallMs) << "the window stays responsive";
+}
+
+namespace {
+
+// Without a connectivity service to ask, the machine's network interfaces tell the connection. A copy
+// of this test runs in a network namespace of its own, set up by the shell commands given, with no
+// system bus; it prints what the real backend says.
+std::optional<bool> ConnectedInANamespace(const QString& setup) {
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("TALLAMO_TELL_CONNECTION", "1");
+  environment.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent");
+  child.setProcessEnvironment(environment);
+  child.start("unshare", {"-rn", "sh", "-c", setup + " && exec \"$0\" --gtest_filter=WebPage.*Connection*",
+                          QCoreApplication::applicationFilePath()});
+  if (!child.waitForFinished(30000) || child.exitStatus() != QProcess::NormalExit) return std::nullopt;
+  const QByteArray out = child.readAllStandardOutput();
+  if (out.contains("connected=1")) return true;
+  if (out.contains("connected=0")) return false;
+  return std::nullopt;
+}
+
+}  // namespace
+
+TEST(WebPage, WithoutAConnectivityServiceAnInterfaceUpWithAnAddressMeansAConnection) {
+  if (qEnvironmentVariableIsSet("TALLAMO_TELL_CONNECTION")) {
+    platform::RealDesktop desktop("Tallamo");
+    std::printf("connected=%d\n", desktop.networkConnected() ? 1 : 0);
+    return;
+  }
+  const QString pair = "ip link add t0 type veth peer name t1 && ip addr add 10.9.0.1/24 dev t0";
+  const std::optional<bool> loopbackOnly = ConnectedInANamespace("ip link set lo up");
+  if (!loopbackOnly) GTEST_SKIP() << "this machine makes no network namespace with unshare and ip";
+  EXPECT_FALSE(*loopbackOnly);
+  EXPECT_EQ(ConnectedInANamespace(pair), false) << "an interface that is down";
+  EXPECT_EQ(ConnectedInANamespace(pair + " && ip link set t1 up && ip link set t0 up"), true);
 }
