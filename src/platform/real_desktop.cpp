@@ -1,13 +1,11 @@
 #include "platform/real_desktop.h"
 
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLockFile>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -15,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
-#include <cstdio>
 
 #include "platform/files.h"
 #include "platform/qt_support.h"
@@ -35,68 +32,6 @@ class QtTimerBackend : public TimerBackend {
 
  private:
   QTimer timer_;
-};
-
-// Addresses are file paths as the program stores them, or web addresses.
-QUrl mediaUrl(const std::string& address) {
-  const QString text = qs(address);
-  if (text.contains(QStringLiteral("://"))) return QUrl(text);
-  return QUrl::fromLocalFile(qs(resolvePath(address)));
-}
-
-class QtMediaBackend : public MediaBackend {
- public:
-  QtMediaBackend() {
-    player_.setAudioOutput(&output_);
-    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_,
-                     [this](QMediaPlayer::MediaStatus s) {
-                       if (s == QMediaPlayer::EndOfMedia) report(1);
-                     });
-    QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_,
-                     [this](QMediaPlayer::PlaybackState s) {
-                       if (s == QMediaPlayer::PlayingState) report(3);
-                     });
-    QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_,
-                     [this](QMediaPlayer::Error, const QString& why) {
-                       std::fprintf(stderr, "music: %s\n", why.toLocal8Bit().constData());
-                       failed_ = true;
-                     });
-  }
-  ~QtMediaBackend() override { close(); }
-
-  void open(const std::string& url) override {
-    if (url.empty()) {
-      close();
-      return;
-    }
-    failed_ = false;
-    player_.setSource(mediaUrl(url));
-    player_.play();
-  }
-  void close() override {
-    player_.stop();
-    player_.setSource(QUrl());
-  }
-  void play() override {
-    if (player_.source().isEmpty() || failed_) return;
-    player_.setPosition(0);
-    player_.play();
-  }
-  void setVolume(int volume) override {
-    output_.setVolume(
-        QAudio::convertVolume(volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
-  }
-
- private:
-  // Reported after the player's own signal has returned, so that a handler may play again.
-  void report(int state) {
-    QTimer::singleShot(0, &player_, [this, state] {
-      if (stateChanged) stateChanged(state);
-    });
-  }
-  QMediaPlayer player_;
-  QAudioOutput output_;
-  bool failed_ = false;
 };
 
 // "desc|pattern" pairs as the file dialog shows them. Patterns match ignoring letter case.
@@ -189,10 +124,6 @@ void RealDesktop::playSound(const std::string& path) {
   if (!d->sound) d->sound = std::make_unique<QSoundEffect>();
   d->sound->setSource(QUrl::fromLocalFile(qs(resolvePath(path))));
   d->sound->play();
-}
-
-std::unique_ptr<MediaBackend> RealDesktop::createMediaBackend() {
-  return std::make_unique<QtMediaBackend>();
 }
 
 std::unique_ptr<TimerBackend> RealDesktop::createTimer(std::function<void()> fire) {
