@@ -9,13 +9,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
 #include "platform/files.h"
 #include "platform/qt_support.h"
+#include "platform/real_sound.h"
 
 namespace platform {
 
@@ -58,7 +58,7 @@ QStringList nameFilters(const std::string& filter) {
 
 struct RealDesktop::Impl {
   std::string programFolder;
-  std::unique_ptr<QSoundEffect> sound;  // made at the first sound: the sound device is slow to open
+  SystemSound sound;
   std::unique_ptr<QLockFile> lock;
 };
 
@@ -119,11 +119,7 @@ std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest&
 }
 
 void RealDesktop::playSound(const std::string& path) {
-  if (d->sound) d->sound->stop();
-  if (path.empty() || !fileExists(path)) return;
-  if (!d->sound) d->sound = std::make_unique<QSoundEffect>();
-  d->sound->setSource(QUrl::fromLocalFile(qs(resolvePath(path))));
-  d->sound->play();
+  d->sound.play(path);
 }
 
 std::unique_ptr<TimerBackend> RealDesktop::createTimer(std::function<void()> fire) {
