@@ -39,17 +39,16 @@ QAudioFormat streamFormat(const QAudioDevice& device) {
 // through the stream's buffer.
 QByteArray streamBytes(const std::vector<float>& samples, const QAudioFormat& format) {
   const qsizetype silence = format.bytesForDuration(2 * kBufferMs * 1000);
-  QByteArray bytes;
-  if (format.sampleFormat() == QAudioFormat::Float) {
-    const auto size = qsizetype(samples.size() * sizeof(float));
-    bytes = QByteArray(size + silence, '\0');
+  const bool floating = format.sampleFormat() == QAudioFormat::Float;
+  const auto size = qsizetype(samples.size() * (floating ? sizeof(float) : sizeof(qint16)));
+  QByteArray bytes(size + silence, Qt::Uninitialized);
+  if (floating) {
     std::memcpy(bytes.data(), samples.data(), std::size_t(size));
   } else {
-    const auto size = qsizetype(samples.size() * sizeof(qint16));
-    bytes = QByteArray(size + silence, '\0');
     auto* out = reinterpret_cast<qint16*>(bytes.data());
     for (float s : samples) *out++ = qint16(std::lround(s * 32767.0f));
   }
+  std::memset(bytes.data() + size, 0, std::size_t(silence));
   return bytes;
 }
 

@@ -94,8 +94,14 @@ class RateConverter {
       const auto i = std::int64_t(std::floor(t));
       if (atEnd ? i > last : i + 2 > last) break;
       const float x = float(t - double(i));
+      // Inside the held frames the four are read directly; at the edges through sample().
+      const bool inside = i - 1 >= base_ && i + 2 <= last;
+      const float* at = inside ? &pending_[std::size_t((i - 1 - base_) * channels_)] : nullptr;
       for (int c = 0; c < channels_; ++c) {
-        const float p0 = sample(i - 1, c), p1 = sample(i, c), p2 = sample(i + 1, c), p3 = sample(i + 2, c);
+        const float p0 = inside ? at[c] : sample(i - 1, c);
+        const float p1 = inside ? at[channels_ + c] : sample(i, c);
+        const float p2 = inside ? at[2 * channels_ + c] : sample(i + 1, c);
+        const float p3 = inside ? at[3 * channels_ + c] : sample(i + 2, c);
         out_.push_back(
             p1 +
             0.5f * x *
@@ -134,9 +140,12 @@ std::optional<std::vector<float>> decodeSoundFile(const std::string& path, int r
   // Samples of a floating-point file beyond full scale are clipped below, not scaled.
   sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
 
-  std::vector<float> out;
-  RateConverter converter(info.samplerate, rate, channels, out);
   const sf_count_t longest = sf_count_t(kLongestSoundSeconds) * info.samplerate;
+  std::vector<float> out;
+  // Room for the sound as the file declares it, within what its bytes and the length limit allow.
+  const sf_count_t declared = std::min({info.frames, longest, sf_count_t(bytes->size())});
+  out.reserve(std::size_t(double(std::max<sf_count_t>(declared, 0)) * rate / info.samplerate + 4) * channels);
+  RateConverter converter(info.samplerate, rate, channels, out);
   constexpr sf_count_t kBlock = 4096;
   std::vector<float> block(std::size_t(kBlock * info.channels));
   std::vector<float> mixed(std::size_t(kBlock * channels));
