@@ -20,7 +20,7 @@ namespace {
 
 // The stream holds this much sound ahead of the device, topped up every kFeedMs. A sound started on a
 // silent stream is heard at once; one that cuts another follows at most this much of it.
-constexpr int kBufferMs = 20;
+constexpr int kBufferMs = 15;
 constexpr int kFeedMs = 2;
 
 // The device's own rate and at most two channels, in floating point where the device takes it.
