@@ -15,6 +15,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   fonts-noto-cjk fonts-arphic-ukai
   qt6-translations-l10n
+  libsndfile1-dev pkg-config pulseaudio pulseaudio-utils
   libgtest-dev xvfb xauth iproute2
 )
 missing=()

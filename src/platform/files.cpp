@@ -118,13 +118,16 @@ bool folderExists(const std::string& path) {
   return QFileInfo(resolved(path)).isDir();
 }
 
-std::optional<std::string> readFileBytes(const std::string& path) {
+std::optional<std::string> readFileBytes(const std::string& path, std::size_t largest) {
   if (path.empty()) return std::nullopt;
   const QString name = resolved(path);
-  if (!QFileInfo(name).isFile()) return std::nullopt;
+  const QFileInfo info(name);
+  if (!info.isFile() || std::uint64_t(info.size()) > largest) return std::nullopt;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
+  // Within a limit, a file that grew since it was looked at is read only as far as it was then.
+  const bool limited = largest < std::numeric_limits<std::size_t>::max();
+  const QByteArray bytes = limited ? file.read(info.size()) : file.readAll();
   if (file.error() != QFileDevice::NoError) return std::nullopt;
   return std::string(bytes.constData(), std::size_t(bytes.size()));
 }

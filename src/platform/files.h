@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -28,8 +30,10 @@ bool fileExists(const std::string& path);
 // True for an existing folder.
 bool folderExists(const std::string& path);
 
-// The whole content of a file; nothing when it cannot be read (missing, a folder, no permission).
-std::optional<std::string> readFileBytes(const std::string& path);
+// The whole content of a file; nothing when it cannot be read (missing, a folder, no permission) or
+// holds more than `largest` bytes.
+std::optional<std::string> readFileBytes(const std::string& path,
+                                         std::size_t largest = std::numeric_limits<std::size_t>::max());
 
 // Replaces the file's content with `bytes` through a temporary file in the same folder and a rename,
 // so a reader sees either the old or the new content. Fails for a missing folder and for an existing

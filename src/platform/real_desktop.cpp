@@ -1,25 +1,22 @@
 #include "platform/real_desktop.h"
 
-#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLockFile>
-#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
-#include <cstdio>
 
 #include "platform/files.h"
 #include "platform/lock_file.h"
 #include "platform/qt_support.h"
+#include "platform/real_sound.h"
 
 namespace platform {
 
@@ -36,68 +33,6 @@ class QtTimerBackend : public TimerBackend {
 
  private:
   QTimer timer_;
-};
-
-// Addresses are file paths as the program stores them, or web addresses.
-QUrl mediaUrl(const std::string& address) {
-  const QString text = qs(address);
-  if (text.contains(QStringLiteral("://"))) return QUrl(text);
-  return QUrl::fromLocalFile(qs(resolvePath(address)));
-}
-
-class QtMediaBackend : public MediaBackend {
- public:
-  QtMediaBackend() {
-    player_.setAudioOutput(&output_);
-    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_,
-                     [this](QMediaPlayer::MediaStatus s) {
-                       if (s == QMediaPlayer::EndOfMedia) report(1);
-                     });
-    QObject::connect(&player_, &QMediaPlayer::playbackStateChanged, &player_,
-                     [this](QMediaPlayer::PlaybackState s) {
-                       if (s == QMediaPlayer::PlayingState) report(3);
-                     });
-    QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_,
-                     [this](QMediaPlayer::Error, const QString& why) {
-                       std::fprintf(stderr, "music: %s\n", why.toLocal8Bit().constData());
-                       failed_ = true;
-                     });
-  }
-  ~QtMediaBackend() override { close(); }
-
-  void open(const std::string& url) override {
-    if (url.empty()) {
-      close();
-      return;
-    }
-    failed_ = false;
-    player_.setSource(mediaUrl(url));
-    player_.play();
-  }
-  void close() override {
-    player_.stop();
-    player_.setSource(QUrl());
-  }
-  void play() override {
-    if (player_.source().isEmpty() || failed_) return;
-    player_.setPosition(0);
-    player_.play();
-  }
-  void setVolume(int volume) override {
-    output_.setVolume(
-        QAudio::convertVolume(volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
-  }
-
- private:
-  // Reported after the player's own signal has returned, so that a handler may play again.
-  void report(int state) {
-    QTimer::singleShot(0, &player_, [this, state] {
-      if (stateChanged) stateChanged(state);
-    });
-  }
-  QMediaPlayer player_;
-  QAudioOutput output_;
-  bool failed_ = false;
 };
 
 // "desc|pattern" pairs as the file dialog shows them. Patterns match ignoring letter case.
@@ -124,7 +59,7 @@ QStringList nameFilters(const std::string& filter) {
 
 struct RealDesktop::Impl {
   std::string programFolder;
-  std::unique_ptr<QSoundEffect> sound;  // made at the first sound: the sound device is slow to open
+  SystemSound sound;
   std::unique_ptr<QLockFile> lock;
 };
 
@@ -186,15 +121,7 @@ std::optional<FileDialogAnswer> RealDesktop::fileDialog(const FileDialogRequest&
 }
 
 void RealDesktop::playSound(const std::string& path) {
-  if (d->sound) d->sound->stop();
-  if (path.empty() || !fileExists(path)) return;
-  if (!d->sound) d->sound = std::make_unique<QSoundEffect>();
-  d->sound->setSource(QUrl::fromLocalFile(qs(resolvePath(path))));
-  d->sound->play();
-}
-
-std::unique_ptr<MediaBackend> RealDesktop::createMediaBackend() {
-  return std::make_unique<QtMediaBackend>();
+  d->sound.play(path);
 }
 
 std::unique_ptr<TimerBackend> RealDesktop::createTimer(std::function<void()> fire) {

@@ -17,6 +17,7 @@ class RealDesktop : public Desktop {
   std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
   std::optional<FontDialogAnswer> fontDialog(const FontDialogRequest& request) override;
   std::optional<std::int32_t> colourDialog(const ColourDialogRequest& request) override;
+  // The system sound (real_sound.cpp) and the media player's engine (real_media.cpp).
   void playSound(const std::string& path) override;
   std::unique_ptr<MediaBackend> createMediaBackend() override;
   std::unique_ptr<TimerBackend> createTimer(std::function<void()> fire) override;
