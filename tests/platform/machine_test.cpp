@@ -1,14 +1,23 @@
 // The machine behind both desktops: the system folder, the clock, starting other programs (the real
 // registration program among them).
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <optional>
 #include <thread>
 
@@ -50,6 +59,30 @@ int RunRegistration(const QStringList& arguments, const fs::path& systemFolder) 
   process.start(TALLAMO_REGSVR32, arguments);
   if (!process.waitForFinished(10000)) return -1;
   return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// A program's claim of its single-copy lock, timed. A claim that a fault leaves blocked on opening one
+// of the FIFOs fails the test after two seconds; the FIFOs are then opened at both ends and closed
+// again, which lets a blocked opener and reader go on, so that the test ends.
+bool TimedClaim(platform::RealDesktop& desktop, const std::string& name, const std::vector<fs::path>& fifos,
+                std::chrono::milliseconds& took) {
+  const auto start = std::chrono::steady_clock::now();
+  std::future<bool> claim = std::async(std::launch::async, [&] { return desktop.claimSingleInstance(name); });
+  if (claim.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
+    ADD_FAILURE() << "the claim of " << name << " blocks";
+    for (int round = 0; claim.wait_for(std::chrono::milliseconds(5)) == std::future_status::timeout;
+         ++round) {
+      if (round == 1000) {
+        std::fprintf(stderr, "the claim of %s blocks for good\n", name.c_str());
+        std::_Exit(1);
+      }
+      for (const fs::path& fifo : fifos)
+        if (const int fd = open(fifo.c_str(), O_RDWR | O_NONBLOCK); fd >= 0) close(fd);
+    }
+  }
+  const bool claimed = claim.get();
+  took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  return claimed;
 }
 
 }  // namespace
@@ -146,6 +179,97 @@ TEST(LockFiles, AnEmptyLockLeftByAKillIsTakenOverOnceItIsSecondsOld) {
 
   leftEmpty(runtime.path() / "tallamo.lock", std::chrono::seconds(0));
   EXPECT_FALSE(second.claimSingleInstance("tallamo")) << "an empty lock just made may be one being taken";
+}
+
+// Only a regular file can be a lock file. A FIFO, a socket, a symbolic link or an empty folder at a
+// lock's path, or at its guard's path, is removed without being opened (opening a FIFO blocks) and
+// the registration or the start goes on; a folder with something in it stops them at once.
+TEST(LockFiles, WhatIsNoRegularFileIsRemovedUnopenedOrRefusedAtOnceAndNothingHangs) {
+  using namespace std::chrono_literals;
+  TempFolder system, runtime, elsewhere;
+  fs::permissions(runtime.path(), fs::perms::owner_all, fs::perm_options::replace);
+  const std::string systemFolder = system.str(), runtimeFolder = runtime.str();
+  Variable systemVariable(platform::kSystemFolderVariable, &systemFolder);
+  Variable runtimeVariable("XDG_RUNTIME_DIR", &runtimeFolder);
+  WriteBytes(system.path() / "COMDLG32.OCX", "control");
+  const fs::path registryLock = system.path() / "registry.ini.lock",
+                 claimLock = runtime.path() / "kestrin.lock";
+  const fs::path registryGuard = registryLock.string() + ".rmlock",
+                 claimGuard = claimLock.string() + ".rmlock";
+  const fs::path target = elsewhere.path() / "target";
+  WriteBytes(target, "kept");
+  const auto targetTime = fs::file_time_type::clock::now() - 10s;
+  fs::last_write_time(target, targetTime);
+
+  platform::RealDesktop kestrin("Kestrin");
+  // Kestrin waits 10 s for the registration program: one that blocks shows as a late failure.
+  const auto registration = [&](int expected) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(kestrin.runProgram(TALLAMO_REGSVR32, {"COMDLG32.OCX", "/s"}), expected);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+  };
+  const auto claim = [&](bool expected) {
+    platform::RealDesktop desktop("Kestrin");
+    std::chrono::milliseconds took{};
+    EXPECT_EQ(TimedClaim(desktop, "kestrin", {claimLock, claimGuard}, took), expected);
+    EXPECT_LT(took, 1s);
+    if (expected) {
+      EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(claimLock))) << "our own lock now";
+    }
+  };
+
+  const std::pair<const char*, std::function<void(const fs::path&)>> shapes[] = {
+      {"FIFO", [](const fs::path& path) { EXPECT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+      {"socket",
+       [](const fs::path& path) {
+         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+         sockaddr_un address{};
+         address.sun_family = AF_UNIX;
+         ASSERT_LT(path.string().size(), sizeof address.sun_path);
+         std::strcpy(address.sun_path, path.c_str());
+         EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+         close(fd);
+       }},
+      {"dangling link", [](const fs::path& path) { fs::create_symlink(path.string() + ".gone", path); }},
+      {"link to a file", [&](const fs::path& path) { fs::create_symlink(target, path); }},
+      {"empty folder", [](const fs::path& path) { fs::create_directory(path); }},
+  };
+  for (const auto& [shape, make] : shapes) {
+    SCOPED_TRACE(shape);
+    std::error_code leftByAFault;
+    fs::remove_all(registryLock, leftByAFault);
+    make(registryLock);
+    registration(platform::registration::Registered);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(registryLock)));
+    fs::remove_all(claimLock, leftByAFault);
+    make(claimLock);
+    claim(true);
+  }
+  EXPECT_TRUE(platform::isRegistered(systemFolder, "COMDLG32.OCX"));
+  std::ifstream kept(target, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "kept") << "a link is never followed";
+  EXPECT_EQ(fs::last_write_time(target), targetTime);
+
+  for (const fs::path& lock : {registryLock, claimLock}) {
+    fs::create_directory(lock);
+    WriteBytes(lock / "inside", "someone's");
+  }
+  registration(platform::registration::RegistryNotWritten);
+  claim(false);
+  EXPECT_TRUE(fs::exists(registryLock / "inside"));
+  EXPECT_TRUE(fs::exists(claimLock / "inside"));
+  fs::remove_all(registryLock);
+  fs::remove_all(claimLock);
+
+  // Removing a lock left without an owner takes the guard lock first.
+  for (const fs::path& lock : {registryLock, claimLock}) {
+    WriteBytes(lock, "");
+    fs::last_write_time(lock, fs::file_time_type::clock::now() - 10s);
+  }
+  ASSERT_EQ(mkfifo(registryGuard.c_str(), 0600), 0);
+  ASSERT_EQ(mkfifo(claimGuard.c_str(), 0600), 0);
+  registration(platform::registration::Registered);
+  claim(true);
 }
 
 TEST(RegistrationProgram, RegistersAFileOfTheSystemFolderAndFailsForAMissingOne) {
