@@ -2,6 +2,7 @@
 // interfaces tell it, and pages fetched over HTTP within limits of size and time, read as the text
 // they show.
 #include <QByteArray>
+#include <QList>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkInterface>
@@ -25,6 +26,16 @@ namespace {
 // A page larger than this is no news page: its load fails. Of a smaller one, only the first
 // kLargestPageText bytes are kept and read as its text.
 constexpr qint64 kLargestPage = 16 * 1024 * 1024;
+
+// Whether the answer's body is the page as it is: no Content-Encoding, or only "identity". A server
+// may compress all the same; its bytes are no text, and nothing here unpacks them.
+bool sentAsItIs(const QNetworkReply& reply) {
+  QByteArray codings = reply.rawHeader("Content-Encoding").toLower();
+  codings.removeIf([](char c) { return c == ' ' || c == '\t'; });
+  const QList<QByteArray> each = codings.split(',');
+  return std::all_of(each.begin(), each.end(),
+                     [](const QByteArray& coding) { return coding.isEmpty() || coding == "identity"; });
+}
 
 class QtPageLoader : public PageLoader {
  public:
@@ -82,12 +93,19 @@ class QtPageLoader : public PageLoader {
     QObject::connect(headTimer, &QTimer::timeout, reply, giveUp);
     QObject::connect(reply, &QNetworkReply::metaDataChanged, headTimer, &QTimer::stop);
     headTimer->start(headLimit_);
+    // A compressed body is not waited for: the head tells, and the load fails at once. The head of a
+    // redirect followed says nothing of the page it leads to.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, giveUp] {
+      const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+      const bool redirect = status / 100 == 3 && reply->hasRawHeader("Location");
+      if (!redirect && !sentAsItIs(*reply)) giveUp();
+    });
     QObject::connect(reply, &QNetworkReply::finished, manager_,
                      [this, current, load, reply, address, body, keep] {
                        reply->deleteLater();
                        if (*current != load) return;
                        reply_ = nullptr;
-                       if (reply->error() != QNetworkReply::NoError) {
+                       if (reply->error() != QNetworkReply::NoError || !sentAsItIs(*reply)) {
                          report(address, "");
                          return;
                        }

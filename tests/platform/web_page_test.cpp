@@ -1,7 +1,7 @@
 // Web pages: the browser control on the scripted desktop, and the real backend fetching pages from a
 // small HTTP server on 127.0.0.1 that the test runs: character sets, HTML turned into the text the
-// page shows, failures that still complete, loads that end with their window, hostile pages that
-// end in bounded time reading nothing else, and the connection test.
+// page shows, failures that still complete (a compressed answer among them), loads that end with their
+// window, hostile pages that end in bounded time reading nothing else, and the connection test.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QSet>
+#include <QString>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -222,11 +224,41 @@ TEST(WebPage, HtmlReadsAsTheTextItShowsInOnePassLoadingNothing) {
        "ok"},
       {"<p>[*版本号*]\n4.0.3\n[*更新日期*]</p>", "[*版本号*] 4.0.3 [*更新日期*]"},
       {"before<script>never closed", "before"},
+      {"caf&eacute; &alpha;&Omega; &hellip; &frac12; &spades;", "café αΩ … ½ ♠"},
+      {"&Ntilde;&uuml;&Omega;&sigmaf;&OElig;&rArr;&sdot;&lang;&rang;&euro;&thetasym;", "ÑüΩςŒ⇒⋅⟨⟩€ϑ"},
+      {"&EACUTE; &Eacute;&eacute; &foo; &eacute &lt &alpha &hellip", "&EACUTE; Éé &foo; é < &alpha &hellip"},
   };
   for (const auto& [html, text] : cases) {
     SCOPED_TRACE(html);
     EXPECT_EQ(platform::pageText(html, "text/html; charset=utf-8"), text);
   }
+
+  // Every name of HTML 4.01 is read as a character of its own.
+  const QString names = QStringLiteral(
+      "nbsp iexcl cent pound curren yen brvbar sect uml copy ordf laquo not shy reg macr deg plusmn "
+      "sup2 sup3 acute micro para middot cedil sup1 ordm raquo frac14 frac12 frac34 iquest Agrave "
+      "Aacute Acirc Atilde Auml Aring AElig Ccedil Egrave Eacute Ecirc Euml Igrave Iacute Icirc Iuml "
+      "ETH Ntilde Ograve Oacute Ocirc Otilde Ouml times Oslash Ugrave Uacute Ucirc Uuml Yacute THORN "
+      "szlig agrave aacute acirc atilde auml aring aelig ccedil egrave eacute ecirc euml igrave iacute "
+      "icirc iuml eth ntilde ograve oacute ocirc otilde ouml divide oslash ugrave uacute ucirc uuml "
+      "yacute thorn yuml fnof Alpha Beta Gamma Delta Epsilon Zeta Eta Theta Iota Kappa Lambda Mu Nu Xi "
+      "Omicron Pi Rho Sigma Tau Upsilon Phi Chi Psi Omega alpha beta gamma delta epsilon zeta eta "
+      "theta iota kappa lambda mu nu xi omicron pi rho sigmaf sigma tau upsilon phi chi psi omega "
+      "thetasym upsih piv bull hellip prime Prime oline frasl weierp image real trade alefsym larr "
+      "uarr rarr darr harr crarr lArr uArr rArr dArr hArr forall part exist empty nabla isin notin ni "
+      "prod sum minus lowast radic prop infin ang and or cap cup int there4 sim cong asymp ne equiv le "
+      "ge sub sup nsub sube supe oplus otimes perp sdot lceil rceil lfloor rfloor lang rang loz spades "
+      "clubs hearts diams quot amp lt gt OElig oelig Scaron scaron Yuml circ tilde ensp emsp thinsp "
+      "zwnj zwj lrm rlm ndash mdash lsquo rsquo sbquo ldquo rdquo bdquo dagger Dagger permil lsaquo "
+      "rsaquo euro");
+  QSet<QString> characters;
+  for (const QString& name : names.split(u' ', Qt::SkipEmptyParts)) {
+    SCOPED_TRACE(name.toStdString());
+    const QString text = platform::htmlText(u'&' + name + u';');
+    EXPECT_EQ(text.size(), 1) << "read as one character, not left as written";
+    characters.insert(text);
+  }
+  EXPECT_EQ(characters.size(), 252);
 
   // Only the first part of a large page is read; nesting costs nothing.
   QByteArray deep = "[*版本号*]4.1.0[*更新日期*]";
@@ -301,6 +333,68 @@ TEST(WebPage, AHostilePageEndsInBoundedTimeReadingNothingButItselfWhileTheWindow
   }
   EXPECT_FALSE(watch.opened()) << "nothing the page names is read";
   EXPECT_LT(longestStallMs, kLongestStallMs) << "the window stays responsive";
+}
+
+namespace {
+
+// The bytes in the gzip format, as a server that compresses its answers sends them.
+QByteArray Gzip(const QByteArray& data) {
+  const QByteArray zlib = qCompress(data);  // length (4 bytes), zlib head (2), deflate data, Adler-32 (4)
+  QByteArray out("\x1f\x8b\x08\0\0\0\0\0\0\xff", 10);
+  out += zlib.mid(6, zlib.size() - 10);
+  quint32 crc = 0xFFFFFFFF;
+  for (const char c : data) {
+    crc ^= static_cast<quint8>(c);
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320 & (0u - (crc & 1)));
+  }
+  crc = ~crc;
+  for (const quint32 word : {crc, static_cast<quint32>(data.size())})
+    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((word >> shift) & 0xFF);
+  return out;
+}
+
+}  // namespace
+
+TEST(WebPage, ACompressedAnswerFailsTheLoadAsSoonAsItsHeadIsIn) {
+  const QByteArray markers = "[*版本号*]4.1.0[*更新日期*]";
+  const QByteArray page = "<p>" + markers + "</p>";
+  PageServer server;
+  server.serve("/gzip", {"200 OK", "text/html", Gzip(page), "Content-Encoding: gzip\r\n"});
+  server.serve("/deflate", {"200 OK", "text/html", qCompress(page).mid(4), "Content-Encoding: deflate\r\n"});
+  server.serve("/upper", {"200 OK", "text/html", Gzip(page), "Content-Encoding: GZIP \r\n"});
+  server.serve("/second-line", {"200 OK", "text/html", Gzip(page),
+                                "Content-Encoding: identity\r\nContent-Encoding: gzip\r\n"});
+  server.serve("/identity", {"200 OK", "text/html", page, "Content-Encoding: identity\r\n"});
+  server.serve("/identities", {"200 OK", "text/html", page, "Content-Encoding: Identity , identity\r\n"});
+  // The head of a redirect tells nothing of the page it leads to.
+  server.serve("/moved", {"302 Found", "text/html", Gzip("moved"),
+                          "Location: /identity\r\nContent-Encoding: gzip\r\n"});
+  // The head is in, the body never ends: only the head can tell the load is lost.
+  server.stream("/gzip-unfinished", [](qint64 sent) {
+    return sent == 0
+               ? QByteArray("HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 100\r\n\r\n\x1f")
+               : QByteArray();
+  });
+
+  testing_support::TempFolder folder;
+  setenv("TALLAMO_PROGRAM_FOLDER", folder.str().c_str(), 1);
+  platform::RealDesktop desktop("Tallamo");
+  unsetenv("TALLAMO_PROGRAM_FOLDER");
+  desktop.setPageTimeLimits(std::chrono::milliseconds(1000), std::chrono::milliseconds(3000));
+
+  std::vector<std::string> addresses;
+  for (const char* path : {"/gzip", "/deflate", "/upper", "/second-line", "/identity", "/identities",
+                           "/moved", "/gzip-unfinished"})
+    addresses.push_back(server.address(path));
+  qint64 longestStallMs = 0;
+  for (const Load& load : FetchAll(desktop, addresses, longestStallMs)) {
+    SCOPED_TRACE(load.address);
+    ASSERT_TRUE(load.text) << "the load ends";
+    const bool read = load.address.ends_with("/identity") || load.address.ends_with("/identities") ||
+                      load.address.ends_with("/moved");
+    EXPECT_EQ(*load.text, read ? markers.toStdString() : "");
+    EXPECT_LT(load.endedAfterMs, 900) << "decided by the head, not by the time limit";
+  }
 }
 
 namespace {

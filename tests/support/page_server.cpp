@@ -56,9 +56,10 @@ void PageServer::answer(QTcpSocket* socket) {
     return;
   }
   const auto found = responses_.find(path);
-  const Response response = found != responses_.end() ? found->second : Response{"404 Not Found", "", ""};
+  const Response response = found != responses_.end() ? found->second : Response{"404 Not Found", "", "", ""};
   QByteArray head = "HTTP/1.1 " + response.status + "\r\n";
   if (!response.contentType.isEmpty()) head += "Content-Type: " + response.contentType + "\r\n";
+  head += response.headers;
   head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n";
   send(
       socket,

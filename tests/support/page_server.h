@@ -19,6 +19,7 @@ class PageServer {
     QByteArray status = "200 OK";
     QByteArray contentType;  // no Content-Type header when empty
     QByteArray body;
+    QByteArray headers = {};  // header lines sent as they are, each ended with CR LF
   };
 
   PageServer();
