@@ -126,7 +126,8 @@ class RateConverter {
 
 }  // namespace
 
-std::optional<std::vector<float>> decodeSoundFile(const std::string& path, int rate, int channels) {
+std::optional<std::vector<float>> decodeSoundFile(const std::string& path, int rate, int channels,
+                                                  const std::function<bool()>& abandoned) {
   if (rate < 8000 || rate > 192000 || channels < 1 || channels > 2) return std::nullopt;
   const std::optional<std::string> bytes = readFileBytes(path, kLargestSoundFile);
   if (!bytes || bytes->empty()) return std::nullopt;
@@ -151,6 +152,7 @@ std::optional<std::vector<float>> decodeSoundFile(const std::string& path, int r
   std::vector<float> mixed(std::size_t(kBlock * channels));
   sf_count_t total = 0;
   while (total < longest) {
+    if (abandoned && abandoned()) return std::nullopt;
     const sf_count_t got = sf_readf_float(file.get(), block.data(), std::min(kBlock, longest - total));
     if (got <= 0) break;
     for (sf_count_t f = 0; f < got; ++f) {

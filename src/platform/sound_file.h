@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +19,9 @@ inline constexpr int kLongestSoundSeconds = 120;
 // count (1 or 2): a mono sound goes to both channels, the first two channels of a sound with more are
 // kept (a mono output takes their mean), and the rate is converted. A sound longer than
 // kLongestSoundSeconds is cut there. Nothing for a path that names no regular file (a folder, a pipe),
-// a file larger than kLargestSoundFile, one that cannot be decoded or holds no sample.
-std::optional<std::vector<float>> decodeSoundFile(const std::string& path, int rate, int channels);
+// a file larger than kLargestSoundFile, one that cannot be decoded or holds no sample, and nothing once
+// `abandoned` says so: it is asked between blocks of a few thousand frames.
+std::optional<std::vector<float>> decodeSoundFile(const std::string& path, int rate, int channels,
+                                                  const std::function<bool()>& abandoned = {});
 
 }  // namespace platform

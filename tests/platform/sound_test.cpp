@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QProcess>
 #include <QTimer>
 #include <cmath>
 #include <filesystem>
@@ -213,4 +214,77 @@ TEST_F(RealSound, MusicAtFullVolumePlaysAgainEachTimeItEnds) {
   EXPECT_GT(testing_support::SoundMs(heard), 6 * 400 * 8 / 10) << "each pass heard";
   EXPECT_LT(testing_support::LongestGapMs(heard), 400);
   desktop.dispatch([&] { window.Unload(); });
+}
+
+// The program may be ended in the moment of a sound (a session's logout, the window manager closing
+// the window as a stage's sound starts): it ends cleanly, at once after the sound, a little after, and
+// while the sound is heard.
+TEST_F(RealSound, AProgramEndedJustAfterASoundEndsCleanly) {
+  const fs::path sound = folder.path() / "sound.wav";
+  writeFile(sound, testing_support::WaveBytes({.seconds = 1}));
+  for (const char* delayMs : {"0", "2", "50"}) {
+    for (int run = 0; run < 10; ++run) {
+      QProcess probe;
+      probe.setProcessChannelMode(QProcess::ForwardedChannels);
+      probe.start(QStringLiteral(TALLAMO_SOUND_END_PROBE), {QString::fromStdString(sound.string()), delayMs});
+      ASSERT_TRUE(probe.waitForFinished(10000)) << "ended within 10 s";
+      EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << delayMs << " ms after the sound, run " << run;
+      EXPECT_EQ(probe.exitCode(), 0);
+    }
+  }
+}
+
+// A long sound is decoded in the sound thread, once: the window's thread goes on at its beat while it
+// is played, and a second play of the unchanged file takes the sound decoded before.
+TEST_F(RealSound, ALongSoundNeverHoldsTheWindowAndIsDecodedOnceWhileItsFileIsUnchanged) {
+  platform::RealDesktop desktop("Tallamo");
+  const fs::path sound = folder.path() / "long.wav";
+  const WaveSpec tone{.seconds = 100};
+  writeFile(sound, testing_support::WaveBytes(tone));
+
+  // The longest time between two beats of a 5 ms timer on the window's thread while the sound is
+  // decoded and played, in 1.5 s, and how long it is heard.
+  const auto play = [&] {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longest = 0;
+    QTimer beat;
+    beat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+      longest = std::max(longest, clock.elapsed() - last);
+      last = clock.elapsed();
+    });
+    server.startRecording();
+    beat.start(5);
+    waitMs(50);
+    longest = 0;
+    desktop.playSound(sound.string());
+    waitMs(1500);
+    const qint64 held = longest;
+    desktop.playSound("");
+    const int heard = testing_support::SoundMs(server.stopRecording());
+    return std::pair{held, heard};
+  };
+
+  // The stream is open, as it is once the program has played its first sound.
+  const fs::path opening = folder.path() / "opening.wav";
+  writeFile(opening, testing_support::WaveBytes({.seconds = 0.1}));
+  desktop.playSound(opening.string());
+  waitMs(300);
+
+  const auto [first, firstHeard] = play();
+  EXPECT_LE(first, 30) << "the first play, which decodes the file";
+  EXPECT_GT(firstHeard, 300);
+
+  // The same size and time, but silence: a play that read the file again would be silent.
+  const auto written = fs::last_write_time(sound);
+  writeFile(sound, testing_support::WaveBytes({.seconds = tone.seconds, .left = 0, .right = 0}));
+  fs::last_write_time(sound, written);
+  const auto [second, secondHeard] = play();
+  EXPECT_LE(second, 30);
+  EXPECT_GT(secondHeard, 1000) << "the sound decoded before, at once";
+
+  // A changed file is decoded again.
+  fs::last_write_time(sound, written + std::chrono::seconds(1));
+  EXPECT_EQ(play().second, 0);
 }
