@@ -102,8 +102,8 @@ class ImageWidget : public PointerWidget<QWidget> {
   bool stretch_ = false;
 };
 
-// Pressed by a click, by Space and, as on the desktop the program was designed for, by Enter while it
-// has the focus (a Qt button outside a dialog ignores Enter).
+// Pressed by a click, by Space, and by Enter while it has the focus: the timekeeper who tabs to a
+// button presses it with either key (a plain Qt button outside a dialog would ignore Enter).
 class ButtonWidget : public QPushButton, public Peer {
  public:
   ButtonWidget(Control& control, QWidget* parent) : QPushButton(parent) {
