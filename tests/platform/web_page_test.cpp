@@ -25,6 +25,7 @@
 #include "support/fifo_watch.h"
 #include "support/page_server.h"
 #include "support/test_program.h"
+#include "support/window_beat.h"
 
 namespace {
 
@@ -83,14 +84,9 @@ std::vector<Load> FetchAll(platform::Desktop& desktop, const std::vector<std::st
   std::vector<Load> loads;
   std::vector<std::unique_ptr<platform::PageLoader>> loaders;
   for (const std::string& address : addresses) loads.push_back({address, std::nullopt, -1});
-  QElapsedTimer clock, sinceTick;
+  QElapsedTimer clock;
   clock.start();
-  sinceTick.start();
-  longestStallMs = 0;
-  QTimer tick;
-  QObject::connect(&tick, &QTimer::timeout,
-                   [&] { longestStallMs = std::max(longestStallMs, sinceTick.restart()); });
-  tick.start(5);
+  testing_support::WindowBeat beat;
   for (Load& load : loads) {
     loaders.push_back(desktop.createPageLoader());
     loaders.back()->completed = [&load, &clock](const std::string&, const std::string& body) {
@@ -103,6 +99,7 @@ std::vector<Load> FetchAll(platform::Desktop& desktop, const std::vector<std::st
     return std::all_of(loads.begin(), loads.end(), [](const Load& l) { return l.text.has_value(); });
   };
   while (!allEnded() && clock.elapsed() < 15000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  longestStallMs = beat.longestHeldMs();
   return loads;
 }
 
