@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 #include "platform/form.h"
 
@@ -69,6 +70,8 @@ Form* Desktop::form(std::string_view name) const {
 }
 
 int Desktop::messageBox(const std::string& text, int style, const std::string& caption) {
+  // The user closed the window while a program ran: the close comes before anything else is asked.
+  if (closePostponed()) endIfNoWindowLeft();
   if (ended_) return mb::buttonsOf(style).back();
   return showMessageBox(text, style, caption.empty() ? title_ : caption);
 }
@@ -106,7 +109,33 @@ void Desktop::dispatch(const std::function<void()>& handler) {
     std::fprintf(stderr, "%s: an event handler failed\n", title_.c_str());
   }
   --depth_;
-  if (depth_ == 0) endIfNoWindowLeft();
+  if (depth_ > 0) return;
+  closePostponed();
+  endIfNoWindowLeft();
+}
+
+std::optional<int> Desktop::runProgram(const std::string& program,
+                                       const std::vector<std::string>& arguments) {
+  ++programRuns_;
+  const std::optional<int> exitCode = waitForProgram(program, arguments);
+  --programRuns_;
+  return exitCode;
+}
+
+void Desktop::closeAsked(Form& form) {
+  if (programRuns_ == 0) {
+    dispatch([&form] { form.requestClose(); });
+  } else if (std::find(postponed_.begin(), postponed_.end(), &form) == postponed_.end()) {
+    postponed_.push_back(&form);
+  }
+}
+
+bool Desktop::closePostponed() {
+  if (programRuns_ > 0 || postponed_.empty()) return false;
+  const std::vector<Form*> closed = std::exchange(postponed_, {});
+  for (Form* form : closed)
+    if (form->loaded()) dispatch([form] { form->requestClose(); });
+  return true;
 }
 
 void Desktop::endIfNoWindowLeft() {

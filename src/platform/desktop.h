@@ -178,9 +178,9 @@ class Desktop {
   virtual DateTime currentDateTime() const = 0;
   // Runs a program file, named by its absolute path and never looked up through the search path, with
   // its arguments, and waits for its end (program_starter.h). Its exit code; nothing when it did not
-  // start, crashed or did not end in time.
-  virtual std::optional<int> runProgram(const std::string& program,
-                                        const std::vector<std::string>& arguments) = 0;
+  // start, crashed or did not end in time. While it runs the windows take no input; a window the user
+  // closes meanwhile closes once the waiting handler next shows a message box, or when it ends.
+  std::optional<int> runProgram(const std::string& program, const std::vector<std::string>& arguments);
 
   // --- running and ending
   // Every event handler runs through dispatch: exceptions are caught and logged, and once the
@@ -193,18 +193,24 @@ class Desktop {
   int handlerFailures() const { return handlerFailures_; }
 
   // Called by forms.
+  // The user closes the window (its close box, the window manager).
+  void closeAsked(Form& form);
   void formShown(Form& form);
   void formGone(Form& form);
   void formActivatedByUser(Form& form);
 
  protected:
   virtual int showMessageBox(const std::string& text, int style, const std::string& caption) = 0;
+  virtual std::optional<int> waitForProgram(const std::string& program,
+                                            const std::vector<std::string>& arguments) = 0;
   virtual bool openAddress(const std::string& address) = 0;
   virtual void quit() = 0;
 
  private:
   void activate(Form* form);
   void endIfNoWindowLeft();
+  // Closes the windows the user closed during a program run; false when there were none.
+  bool closePostponed();
 
   std::string title_;
   std::string helpFile_;
@@ -212,6 +218,8 @@ class Desktop {
   std::vector<Form*> activation_;  // visible forms, most recently activated last
   Form* active_ = nullptr;
   int depth_ = 0;
+  int programRuns_ = 0;           // programs being waited for
+  std::vector<Form*> postponed_;  // windows closed by the user while a program ran
   int handlerFailures_ = 0;
   bool ended_ = false;
 };

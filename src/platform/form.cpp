@@ -565,7 +565,7 @@ void FormWidget::resizeEvent(QResizeEvent* event) {
 
 void FormWidget::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (form_) form_->desktop().dispatch([f = form_] { f->requestClose(); });
+  if (form_) form_->desktop().closeAsked(*form_);
 }
 
 void FormWidget::changeEvent(QEvent* event) {

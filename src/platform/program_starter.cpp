@@ -1,6 +1,8 @@
 #include "platform/program_starter.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,6 +13,53 @@
 #include "platform/qt_support.h"
 
 namespace platform {
+
+namespace {
+
+// While a program runs the windows are painted and may be closed (the close is the windows' own
+// business), but the keys, the mouse and other input reach none of them: it is dropped, as it is by
+// a window under a message box.
+class InputDropped : public QObject {
+ public:
+  InputDropped() { QCoreApplication::instance()->installEventFilter(this); }
+  ~InputDropped() override { QCoreApplication::instance()->removeEventFilter(this); }
+  InputDropped(const InputDropped&) = delete;
+  InputDropped& operator=(const InputDropped&) = delete;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::NonClientAreaMouseButtonPress:
+      case QEvent::NonClientAreaMouseButtonRelease:
+      case QEvent::NonClientAreaMouseButtonDblClick:
+      case QEvent::Wheel:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::ShortcutOverride:
+      case QEvent::Shortcut:
+      case QEvent::ContextMenu:
+      case QEvent::InputMethod:
+      case QEvent::TouchBegin:
+      case QEvent::TouchUpdate:
+      case QEvent::TouchEnd:
+      case QEvent::TabletPress:
+      case QEvent::TabletMove:
+      case QEvent::TabletRelease:
+      case QEvent::DragEnter:
+      case QEvent::DragMove:
+      case QEvent::Drop:
+        return true;
+      default:
+        return false;
+    }
+  }
+};
+
+}  // namespace
 
 std::string ProgramStart::commandLine() const {
   std::string line = program;
@@ -55,7 +104,10 @@ std::optional<int> runToEnd(const std::string& program, const std::vector<std::s
   QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
   limit.start(limitMs);
   process.start();
-  if (process.state() != QProcess::NotRunning) loop.exec(QEventLoop::ExcludeUserInputEvents);
+  if (process.state() != QProcess::NotRunning) {
+    const InputDropped dropped;
+    loop.exec();
+  }
 
   if (process.state() != QProcess::NotRunning) {  // ran too long
     process.kill();

@@ -28,9 +28,9 @@ std::string executableFileName(std::string_view name);
 
 // Runs the program as a process of its own, in its own folder, without input and with its output
 // dropped, and waits for its end, at most limitMs; a program still running then is ended. While it
-// runs, the windows are painted but take no input (it is kept for after the run). The exit code;
-// nothing when the path is not absolute, names no file, or the program cannot be started, crashes or
-// does not end in time.
+// runs, the windows are painted and may be closed, but take no input: keys and clicks are dropped.
+// The exit code; nothing when the path is not absolute, names no file, or the program cannot be
+// started, crashes or does not end in time.
 std::optional<int> runToEnd(const std::string& program, const std::vector<std::string>& arguments,
                             int limitMs);
 

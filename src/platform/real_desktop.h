@@ -37,10 +37,10 @@ class RealDesktop : public Desktop {
   // processes.
   std::string systemFolder() const override;
   DateTime currentDateTime() const override;
-  std::optional<int> runProgram(const std::string& program,
-                                const std::vector<std::string>& arguments) override;
 
  protected:
+  std::optional<int> waitForProgram(const std::string& program,
+                                    const std::vector<std::string>& arguments) override;
   int showMessageBox(const std::string& text, int style, const std::string& caption) override;
   bool openAddress(const std::string& address) override;
   void quit() override;

@@ -13,8 +13,8 @@ DateTime RealDesktop::currentDateTime() const {
   return localDateTimeNow();
 }
 
-std::optional<int> RealDesktop::runProgram(const std::string& program,
-                                           const std::vector<std::string>& arguments) {
+std::optional<int> RealDesktop::waitForProgram(const std::string& program,
+                                               const std::vector<std::string>& arguments) {
   return runToEnd(program, arguments, kProgramRunLimitMs);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -126,13 +127,13 @@ class ScriptedDesktop : public Desktop {
   // set and then runs with virtual time, and program runs that are logged instead of run.
   std::string systemFolder() const override;
   DateTime currentDateTime() const override;
-  // Logged; "started" when the path is absolute and names an existing file. A program that starts
-  // ends with the next exit code answered, or with 0.
-  std::optional<int> runProgram(const std::string& program,
-                                const std::vector<std::string>& arguments) override;
+  // Program runs are logged; "started" when the path is absolute and names an existing file. A program
+  // that starts ends with the next exit code answered, or with 0.
   // How the next program run that starts ends, in order: an exit code, or nothing for a program that
   // crashed or did not end in time.
   void answerProgramRun(std::optional<int> exitCode) { programAnswers_.push_back(exitCode); }
+  // What the user does while the next program runs.
+  void duringProgramRun(std::function<void()> act) { duringRun_ = std::move(act); }
   // By default "system32" in the lock folder, which stands for the machine; "" is refused.
   void setSystemFolder(std::string folder);
   // The clock shows this date and time now and runs on as virtual time advances.
@@ -141,6 +142,8 @@ class ScriptedDesktop : public Desktop {
 
  protected:
   int showMessageBox(const std::string& text, int style, const std::string& caption) override;
+  std::optional<int> waitForProgram(const std::string& program,
+                                    const std::vector<std::string>& arguments) override;
   bool openAddress(const std::string& address) override;
   void quit() override {}
 
@@ -179,6 +182,7 @@ class ScriptedDesktop : public Desktop {
   long long clockSetAt_ = 0;
   std::vector<ProgramStart> programStarts_;
   std::deque<std::optional<int>> programAnswers_;
+  std::function<void()> duringRun_;
 };
 
 // A user's hands on the scripted desktop. Each returns false when the user could not do it (the

@@ -1,5 +1,6 @@
 // The scripted desktop's machine: system folder, clock and program starts.
 #include <QDir>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/qt_support.h"
@@ -27,8 +28,9 @@ void ScriptedDesktop::setDateTime(const DateTime& time) {
   clockSetAt_ = now_;
 }
 
-std::optional<int> ScriptedDesktop::runProgram(const std::string& program,
-                                               const std::vector<std::string>& arguments) {
+std::optional<int> ScriptedDesktop::waitForProgram(const std::string& program,
+                                                   const std::vector<std::string>& arguments) {
+  if (const std::function<void()> act = std::exchange(duringRun_, {})) act();
   ProgramStart run;
   run.program = program;
   run.arguments = arguments;

@@ -208,6 +208,24 @@ TEST_F(Kestrin, ARegistrationIsCalledDoneOnlyWhenTheRegistrationProgramSaysSo) {
                                          registration("COMDLG32.OCX")}));
 }
 
+// The window closed while the registration program runs closes when the program has ended and its
+// result is logged; Kestrin then ends without asking anything more.
+TEST_F(Kestrin, AWindowClosedDuringTheRegistrationClosesOnceItsResultIsLogged) {
+  fs::create_directories(system());
+  WriteBytes(system() / "COMDLG32.OCX", "control");
+  desktop->answerProgramRun(std::nullopt);
+  desktop->duringProgramRun([&] {
+    EXPECT_TRUE(platform::user::closeWindow(*tool));
+    EXPECT_TRUE(tool->visible()) << "open while the program runs";
+  });
+  ASSERT_TRUE(press());
+
+  EXPECT_EQ(log(), "等待检测……\r\n" + systemLine() + "注册COMDLG32.ocx失败    9:05:07\r\n");
+  EXPECT_FALSE(tool->loaded());
+  EXPECT_TRUE(desktop->ended());
+  EXPECT_TRUE(desktop->messages().empty()) << "nothing more is asked";
+}
+
 TEST_F(Kestrin, ASecondCopyIsRefusedButTallamoMayRunBeside) {
   platform::ScriptedDesktop second("Kestrin", program.str(), machine.str());
   kestrin::Form1 secondTool(second);

@@ -7,8 +7,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +25,7 @@
 #include <optional>
 #include <thread>
 
+#include "platform/controls.h"
 #include "platform/real_desktop.h"
 #include "platform/registration.h"
 #include "platform/scripted_desktop.h"
@@ -145,6 +150,63 @@ TEST(ProgramStarter, RunsTheRegistrationProgramByItsPathToItsEndAndNeverThroughT
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(platform::runToEnd("/bin/sleep", {"30"}, 300), std::nullopt);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+namespace {
+
+// A window whose Command1 runs a program for half a second, writes what it gave, and asks a question.
+class WaitingWindow : public platform::Form {
+ public:
+  explicit WaitingWindow(platform::Desktop& d) : platform::Form(d, "WaitingWindow") {
+    Command1.Click = [this] {
+      log.push_back("ran " + std::to_string(desktop().runProgram("/bin/sleep", {"0.5"}).value_or(-1)));
+      answer = desktop().messageBox("再检测一次？", platform::mb::OKCancel);
+    };
+    Command2.Click = [this] { log.push_back("Command2 Click"); };
+  }
+  platform::CommandButton Command1{*this, "Command1"};
+  platform::CommandButton Command2{*this, "Command2"};
+  std::vector<std::string> log;
+  int answer = 0;
+
+ protected:
+  void build() override {
+    setDesignSize(6000, 3000);
+    Command1.Move(300, 300, 1500, 450);
+    Command2.Move(300, 1200, 1500, 450);
+  }
+};
+
+}  // namespace
+
+// While a program runs, clicks and keys reach no window, and a window the user closes stays until the
+// waiting handler has written the result: it closes before the handler's next question, which is then
+// never shown, as the program has no window left.
+TEST(ProgramStarter, WhileAProgramRunsInputIsDroppedAndACloseWaitsForTheResult) {
+  platform::RealDesktop desktop("Kestrin");
+  WaitingWindow window(desktop);
+  desktop.dispatch([&] { window.Show(); });
+  bool openDuringTheRun = false;
+  QTimer::singleShot(200, [&] {
+    QTest::mouseClick(window.Command2.widget(), Qt::LeftButton);
+    window.Command2.widget()->setFocus();
+    QTest::keyClick(window.Command2.widget(), Qt::Key_Space);
+    window.widget()->windowHandle()->close();  // the close box, through the window system
+    openDuringTheRun = window.loaded() && window.visible();
+  });
+  // A message box shown by a fault would wait for an answer for good.
+  QTimer guard;
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  guard.start(3000);
+
+  QTest::mouseClick(window.Command1.widget(), Qt::LeftButton);
+  EXPECT_TRUE(openDuringTheRun);
+  EXPECT_EQ(window.log, std::vector<std::string>{"ran 0"}) << "the click and the key were dropped";
+  EXPECT_FALSE(window.loaded());
+  EXPECT_TRUE(desktop.ended());
+  EXPECT_EQ(window.answer, platform::mb::Cancel) << "no message box was shown";
 }
 
 // A program killed between making its lock file and writing itself into it leaves the file empty.
