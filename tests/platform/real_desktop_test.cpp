@@ -229,16 +229,22 @@ TEST_F(RealDesktop, TheFileTypedIntoTheSaveDialogIsWrittenUnderExactlyThatName) 
   window.Cg1.InitDir = folder.string();
   for (const char* typed : {"Report.txt", "2024\\final.txt"}) {
     SCOPED_TRACE(typed);
-    QTimer::singleShot(50, [typed] {
+    // Typed once the name field has the focus, as the user types into it.
+    QTimer typing;
+    QObject::connect(&typing, &QTimer::timeout, [&typing, typed] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       if (!dialog) return;
-      if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-        name->setText(QString::fromUtf8(typed));
-        static_cast<QDialog*>(dialog)->accept();  // the dialog's own OK
-      } else {
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (name && !name->hasFocus()) return;
+      typing.stop();
+      if (!name) {
         dialog->reject();
+        return;
       }
+      name->setText(QString::fromUtf8(typed));
+      static_cast<QDialog*>(dialog)->accept();  // the dialog's own OK
     });
+    typing.start(10);
     ASSERT_TRUE(window.Cg1.ShowSave());
     EXPECT_EQ(fs::path(window.Cg1.FileName), folder / typed);
     ASSERT_TRUE(platform::printTextFile(window.Cg1.FileName, "报表"));
