@@ -4,11 +4,19 @@
 #include "platform/real_desktop.h"
 #include "platform/runtime.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
   platform::Runtime runtime(argc, argv);
   platform::RealDesktop desktop(common::kProgramTitle);
   tallamo::Program program(desktop);
   desktop.dispatch([&] { tallamo::Main(desktop); });
   if (desktop.ended()) return 0;
   return runtime.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  platform::leaveProcess(run(argc, argv));
 }

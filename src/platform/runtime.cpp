@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #include "platform/qt_support.h"
@@ -110,6 +112,11 @@ void Runtime::quit() {
 }
 bool Runtime::running() {
   return QCoreApplication::instance() != nullptr;
+}
+
+void leaveProcess(int exitCode) {
+  std::fflush(nullptr);
+  std::_Exit(exitCode);
 }
 
 }  // namespace platform

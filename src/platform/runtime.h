@@ -24,6 +24,12 @@ class Runtime {
   std::unique_ptr<Impl> d;
 };
 
+// Ends the process once the program's own objects are gone (its windows, desktop and runtime), without
+// the exit-time teardown of the libraries beneath: there the sound library of Qt 6.4 disconnects from
+// the sound server without holding its own lock, and now and then aborts the process in a race with
+// its own thread. Everything the program writes is on the disk by then; open output is flushed.
+[[noreturn]] void leaveProcess(int exitCode);
+
 // The installed font that draws a stored font name ("宋体" draws as a serif CJK font, and so on).
 std::string substituteFontFamily(const std::string& storedName);
 

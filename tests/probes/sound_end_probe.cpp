@@ -13,11 +13,11 @@
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
-  platform::Runtime runtime(argc, argv);
   {
+    platform::Runtime runtime(argc, argv);
     platform::RealDesktop desktop("Tallamo");
     desktop.playSound(argv[1]);
     std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(argv[2])));
   }
-  return 0;
+  platform::leaveProcess(0);  // as the program ends
 }

@@ -38,9 +38,22 @@ struct SoundServer::Impl {
   QString recording;
 };
 
-SoundServer& SoundServer::instance() {
-  static SoundServer server;
+namespace {
+
+std::unique_ptr<SoundServer>& theServer() {
+  static std::unique_ptr<SoundServer> server;
   return server;
+}
+
+}  // namespace
+
+SoundServer& SoundServer::instance() {
+  if (!theServer()) theServer().reset(new SoundServer);
+  return *theServer();
+}
+
+void SoundServer::shutDown() {
+  theServer().reset();
 }
 
 SoundServer::SoundServer() : d(std::make_unique<Impl>()) {

@@ -15,6 +15,8 @@ class SoundServer {
   // The server of this test program, started before the first sound of the process is made. Check
   // running(): false where PulseAudio is not installed or did not start.
   static SoundServer& instance();
+  // Stops the server of this test program, if it was started: before the program ends.
+  static void shutDown();
   ~SoundServer();
   bool running() const;
   const std::string& failure() const { return failure_; }
