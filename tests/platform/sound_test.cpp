@@ -246,9 +246,9 @@ TEST_F(RealSound, ALongSoundNeverHoldsTheWindowAndIsDecodedOnceWhileItsFileIsUnc
   // The longest the window's thread is held while the sound is decoded and played, and how long it is
   // heard. Sanitized builds decode several times slower.
 #if defined(__SANITIZE_ADDRESS__)
-  constexpr int kPlayMs = 6000;
+  constexpr int kPlayMs = 8000;
 #else
-  constexpr int kPlayMs = 1500;
+  constexpr int kPlayMs = 3000;
 #endif
   const auto play = [&] {
     server.startRecording();
