@@ -132,10 +132,13 @@ void Desktop::closeAsked(Form& form) {
 
 bool Desktop::closePostponed() {
   if (programRuns_ > 0 || postponed_.empty()) return false;
-  const std::vector<Form*> closed = std::exchange(postponed_, {});
-  for (Form* form : closed)
-    if (form->loaded()) dispatch([form] { form->requestClose(); });
-  return true;
+  bool closed = false;
+  for (Form* form : std::exchange(postponed_, {})) {
+    if (!form->loaded()) continue;
+    dispatch([form] { form->requestClose(); });
+    closed = true;
+  }
+  return closed;
 }
 
 void Desktop::endIfNoWindowLeft() {

@@ -209,7 +209,7 @@ class Desktop {
  private:
   void activate(Form* form);
   void endIfNoWindowLeft();
-  // Closes the windows the user closed during a program run; false when there were none.
+  // Closes the windows the user closed during a program run; false when there was none to close.
   bool closePostponed();
 
   std::string title_;
