@@ -30,6 +30,7 @@
 #include "platform/registration.h"
 #include "platform/scripted_desktop.h"
 #include "platform/system_folder.h"
+#include "support/build_speed.h"
 #include "support/test_program.h"
 
 namespace {
@@ -264,17 +265,22 @@ TEST(LockFiles, WhatIsNoRegularFileIsRemovedUnopenedOrRefusedAtOnceAndNothingHan
   fs::last_write_time(target, targetTime);
 
   platform::RealDesktop kestrin("Kestrin");
-  // Kestrin waits 10 s for the registration program: one that blocks shows as a late failure.
+  // Kestrin waits 10 s for the registration program: one that blocks shows as a late failure. Where the
+  // speed is checked, each registration and claim is also done at once.
   const auto registration = [&](int expected) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(kestrin.runProgram(TALLAMO_REGSVR32, {"COMDLG32.OCX", "/s"}), expected);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    if (testing_support::kChecksSpeed) {
+      EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    }
   };
   const auto claim = [&](bool expected) {
     platform::RealDesktop desktop("Kestrin");
     std::chrono::milliseconds took{};
     EXPECT_EQ(TimedClaim(desktop, "kestrin", {claimLock, claimGuard}, took), expected);
-    EXPECT_LT(took, 1s);
+    if (testing_support::kChecksSpeed) {
+      EXPECT_LT(took, 1s);
+    }
     if (expected) {
       EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(claimLock))) << "our own lock now";
     }

@@ -120,6 +120,10 @@ void SoundServer::startRecording() {
 std::vector<double> SoundServer::stopRecording() {
   QThread::msleep(100);  // the last sound through the sink
   stop(d->recorder);
+  return loudnessSoFar();
+}
+
+std::vector<double> SoundServer::loudnessSoFar() const {
   QFile file(d->recording);
   std::vector<double> loudness;
   if (!file.open(QIODevice::ReadOnly)) return loudness;

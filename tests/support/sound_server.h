@@ -25,6 +25,9 @@ class SoundServer {
   // 10 ms, full scale being 1.
   void startRecording();
   std::vector<double> stopRecording();
+  // The loudness of what has been recorded so far, while the recording goes on: one entry for each
+  // 10 ms that has reached the sink, as stopRecording gives them.
+  std::vector<double> loudnessSoFar() const;
 
  private:
   SoundServer();
