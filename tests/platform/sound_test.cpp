@@ -213,25 +213,25 @@ TEST_F(RealSound, MusicAtFullVolumePlaysAgainEachTimeItEnds) {
   MusicWindow window(desktop);
   desktop.dispatch([&] { window.Show(); });  // a program without a window ends after its next event
   int ends = 0;
-  std::vector<std::size_t> starts;  // the recording's length as each pass starts, in 10 ms steps
+  std::vector<std::int64_t> starts;  // the moments of the recording at which each pass starts
   window.WP.PlayStateChange = [&](int state) {
     if (state != 1) return;
-    starts.push_back(server.loudnessSoFar().size());
+    starts.push_back(server.now());
     if (++ends < 6) window.WP.play();
   };
   ASSERT_TRUE(window.WP.setVolume(100));
 
   server.startRecording();
-  starts.push_back(server.loudnessSoFar().size());
+  starts.push_back(server.now());
   window.WP.setURL(track.string());
   EXPECT_TRUE(waitUntil([&] { return ends == 6; }, 10000));
   const auto heard = server.stopRecording();
   EXPECT_EQ(ends, 6);
   // Each pass is heard between its start and its end, whatever the machine's speed: of the pass before,
-  // a step or two may reach the recording after its end.
+  // a step or two may be heard after its end.
   ASSERT_EQ(starts.size(), 7u);
-  const auto at = [&](std::size_t step) {
-    return heard.begin() + std::ptrdiff_t(std::min(step, heard.size()));
+  const auto at = [&](std::int64_t moment) {
+    return heard.begin() + std::ptrdiff_t(std::min(server.stepAt(moment), heard.size()));
   };
   for (std::size_t pass = 0; pass < 6; ++pass) {
     const std::vector<double> during(at(starts[pass]), at(starts[pass + 1]));

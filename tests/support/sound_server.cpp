@@ -1,15 +1,19 @@
 #include "support/sound_server.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <numbers>
 
 #include "support/test_program.h"
@@ -36,6 +40,23 @@ struct SoundServer::Impl {
   QProcess server;
   QProcess recorder;
   QString recording;
+
+  // The recording's clock. The recorder writes what it hears a little late, and much later on a busy
+  // machine: its first sample was heard no later than any moment less the length written by then, and
+  // the earliest such time seen is taken as the recording's start.
+  QElapsedTimer clock;
+  qint64 startUs = std::numeric_limits<qint64>::max();
+  QTimer watch;
+
+  Impl() {
+    QObject::connect(&watch, &QTimer::timeout, [this] { see(); });
+  }
+
+  void see() {
+    const qint64 bytes = QFileInfo(recording).size();
+    if (bytes <= 0) return;  // nothing heard yet: no bound
+    startUs = std::min(startUs, clock.nsecsElapsed() / 1000 - bytes / 2 * 1000000 / kRecordRate);
+  }
 };
 
 namespace {
@@ -113,14 +134,29 @@ void SoundServer::startRecording() {
                     {QStringLiteral("--device=tallamo.monitor"), QStringLiteral("--format=s16le"),
                      QStringLiteral("--rate=%1").arg(kRecordRate), QStringLiteral("--channels=1"),
                      QStringLiteral("--latency-msec=10"), QStringLiteral("--raw")});
+  d->clock.start();
+  d->startUs = std::numeric_limits<qint64>::max();
   d->recorder.waitForStarted(5000);
   QThread::msleep(300);  // connected and recording
+  d->watch.start(5);
 }
 
 std::vector<double> SoundServer::stopRecording() {
   QThread::msleep(100);  // the last sound through the sink
+  d->see();
+  d->watch.stop();
   stop(d->recorder);
   return loudnessSoFar();
+}
+
+std::int64_t SoundServer::now() const {
+  d->see();
+  return d->clock.nsecsElapsed() / 1000;
+}
+
+std::size_t SoundServer::stepAt(std::int64_t moment) const {
+  if (moment <= d->startUs) return 0;
+  return std::size_t((moment - d->startUs) / 10000);
 }
 
 std::vector<double> SoundServer::loudnessSoFar() const {

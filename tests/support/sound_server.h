@@ -4,6 +4,8 @@
 // monitor.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +30,10 @@ class SoundServer {
   // The loudness of what has been recorded so far, while the recording goes on: one entry for each
   // 10 ms that has reached the sink, as stopRecording gives them.
   std::vector<double> loudnessSoFar() const;
+  // A moment of the recording, and once it has stopped, the number of the 10 ms step of its loudness
+  // that was heard at that moment. The clock is watched while the test's events are processed.
+  std::int64_t now() const;
+  std::size_t stepAt(std::int64_t moment) const;
 
  private:
   SoundServer();
